@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+#include "ProtocolConstants.h"
+
+namespace tarvix {
+
+struct DeviceNode {
+  char name[256]{};
+  char address[kAddressTextSize]{};
+  char netmask[kAddressTextSize]{};
+  char gateway[kAddressTextSize]{};
+  char dhcpFlag[8]{};
+  uint8_t deviceId[kDeviceIdSize]{};
+  char model[34]{};
+  int interfaceIndex = 0;
+  DeviceNode* next = nullptr;
+};
+
+// The devices found by the last search, in the order their replies were accepted,
+// keyed by address text. The list owns its nodes.
+class DeviceList {
+ public:
+  DeviceList() = default;
+  ~DeviceList() { ClearDevices(); }
+  DeviceList(const DeviceList&) = delete;
+  DeviceList& operator=(const DeviceList&) = delete;
+
+  // False when the node could not be made; the list is then unchanged.
+  bool AppendDevice(std::string_view name, std::string_view address, std::string_view netmask,
+                    std::string_view gateway, const uint8_t* deviceId, std::string_view model,
+                    std::string_view dhcpFlag, int interfaceIndex);
+  bool ContainsAddress(std::string_view address) const;
+  // The first node whose address equals `address` byte for byte, or null.
+  DeviceNode* FindByAddress(std::string_view address) const;
+  void ClearDevices();
+  void ReleaseDevices() { ClearDevices(); }
+  bool IsEmpty() const { return count == 0; }
+
+  const DeviceNode* Head() const { return head; }
+  int Count() const { return count; }
+
+ private:
+  int count = 0;
+  DeviceNode* head = nullptr;
+  DeviceNode* tail = nullptr;
+};
+
+struct DeviceSession;
+// The node of the device that the session's selected address names, or null.
+DeviceNode* FindSelectedDevice(const DeviceList& devices, const DeviceSession& session);
+
+}  // namespace tarvix

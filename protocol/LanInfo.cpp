@@ -1,0 +1,61 @@
+#include "LanInfo.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "FixedText.h"
+
+namespace tarvix {
+namespace {
+
+constexpr std::string_view kEmptyMark = "NULL";
+
+std::vector<std::string_view> SplitPieces(std::string_view text) {
+  std::vector<std::string_view> pieces;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find(':', start);
+    if (end == std::string_view::npos) end = text.size();
+    if (end > start) pieces.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return pieces;
+}
+
+void FillEntry(LanPortEntry& entry, const std::vector<std::string_view>& pieces, size_t first) {
+  auto piece = [&](size_t k, char* field, size_t width) {
+    if (first + k >= pieces.size()) return;
+    std::string_view p = pieces[first + k];
+    if (k == 3 && p == kEmptyMark) p = {};
+    CopyField(field, width, p);
+  };
+  piece(0, entry.name, sizeof entry.name);
+  piece(1, entry.address, sizeof entry.address);
+  piece(2, entry.netmask, sizeof entry.netmask);
+  piece(3, entry.gateway, sizeof entry.gateway);
+  piece(4, entry.dhcpFlag, sizeof entry.dhcpFlag);
+}
+
+}  // namespace
+
+std::string WidenPortText(std::string_view text) {
+  text = text.substr(0, std::min(text.size(), kMaxPortTextLength));
+  std::string out;
+  for (size_t i = 0; i < text.size() && out.size() < kMaxPortTextLength; ++i) {
+    out.push_back(text[i]);
+    if (text[i] == ':' && i + 1 < text.size() && text[i + 1] == ':') out.append(kEmptyMark);
+  }
+  if (out.size() > kMaxPortTextLength) out.resize(kMaxPortTextLength);
+  return out;
+}
+
+void ParsePortText(std::string_view text, LanInfo& info) {
+  std::string widened = WidenPortText(text.substr(0, text.find('\0')));
+  std::vector<std::string_view> pieces = SplitPieces(widened);
+  if (pieces.empty()) return;
+  FillEntry(info.ports[0], pieces, 0);
+  if (FieldText(info.ports[0].name) == "LAN1") FillEntry(info.ports[1], pieces, 5);
+}
+
+}  // namespace tarvix

@@ -1,0 +1,117 @@
+#include "ProtocolFixture.h"
+
+namespace tarvix::testing {
+namespace {
+
+class NetworkTest : public ProtocolFixture {
+ protected:
+  int Exchange(const char* match, int flush, int missLimit) {
+    uint8_t request[28] = {3};
+    return protocol.network.RunExchange(0, request, sizeof request, kQueryReply, match, flush,
+                                        missLimit);
+  }
+  FakeDevice device;
+};
+
+TEST_F(NetworkTest, StartFillsTableAndOpensTwoSocketsPerSlot) {
+  EXPECT_EQ(protocol.network.Interfaces().count, 1);
+  EXPECT_EQ(sockets.openSockets(), 2);
+  protocol.network.StopNetwork();
+  EXPECT_EQ(sockets.closedSockets(), 2);
+  EXPECT_TRUE(sockets.cleanedUp);
+}
+
+TEST(NetworkStartTest, OnlyEightAddressesAndFailedStartup) {
+  FakeSocketApi sockets;
+  CountingClock clock;
+  sockets.addresses.clear();
+  for (int i = 1; i <= 10; ++i) sockets.addresses.push_back("10.0.0." + std::to_string(i));
+  Network network(sockets, clock);
+  ASSERT_TRUE(network.StartNetwork());
+  EXPECT_EQ(network.Interfaces().count, 8);
+  EXPECT_STREQ(network.Interfaces().addresses[7], "10.0.0.8");
+  const ClientId& id = network.Id();
+  EXPECT_EQ(id.bytes[6] | id.bytes[7] | id.bytes[8] | id.bytes[9], 0);
+
+  FakeSocketApi broken;
+  broken.startupFails = true;
+  Network failing(broken, clock);
+  EXPECT_FALSE(failing.StartNetwork());
+}
+
+TEST_F(NetworkTest, SilentDeviceCostsFlushCountedPollsAndPauses) {
+  EXPECT_EQ(Exchange("10.77.1.2", 11, 20), 0);
+  EXPECT_EQ(sockets.polls(0), 11 + 21);
+  EXPECT_EQ(clock.pauses, std::vector<int>(20, 100));
+  EXPECT_EQ(sockets.sent().size(), 1u);
+}
+
+TEST_F(NetworkTest, MissLimitsEndAfterTheirCounts) {
+  for (int limit : {10, 20, 100, 300}) {
+    FakeSocketApi s;
+    CountingClock c;
+    Network n(s, c);
+    n.StartNetwork();
+    uint8_t request[28] = {3};
+    EXPECT_EQ(n.RunExchange(0, request, 28, kSetReply, nullptr, 0, limit), 0);
+    EXPECT_EQ(s.polls(0), limit + 1) << limit;
+    EXPECT_EQ(static_cast<int>(c.pauses.size()), limit) << limit;
+  }
+}
+
+TEST_F(NetworkTest, ForeignAndMisaddressedRepliesCostAMissEach) {
+  FakeDevice other = device;
+  other.address[3] = 9;
+  sockets.Queue(0, QueryReplyBytes(kOtherClient, device, "1"));
+  sockets.Queue(0, QueryReplyBytes(kClientId, other, "1"));
+  sockets.Queue(0, QueryReplyBytes(kClientId, device, "1"));
+  EXPECT_EQ(Exchange("10.77.1.2", 0, 20), 1);
+  EXPECT_EQ(clock.pauses.size(), 2u);
+  EXPECT_EQ(ReadValueText(protocol.network.ReceiveArea(), protocol.network.ReceivedLength()), "1");
+}
+
+TEST_F(NetworkTest, MissLimitReachedBeforeTheRightReplyArrives) {
+  for (int i = 0; i < 3; ++i) sockets.Queue(0, QueryReplyBytes(kOtherClient, device, "x"));
+  sockets.Queue(0, QueryReplyBytes(kClientId, device, "1"));
+  EXPECT_EQ(Exchange("10.77.1.2", 0, 2), 0);
+}
+
+TEST_F(NetworkTest, OtherTypesAndFailedReadsAreSkippedWithoutPause) {
+  sockets.QueueFailure(0);
+  sockets.QueueOversize(0);
+  sockets.Queue(0, DiscoveryReplyBytes(2, kClientId, device));
+  sockets.Queue(0, QueryReplyBytes(kClientId, device, "ok"));
+  EXPECT_EQ(Exchange("10.77.1.2", 0, 20), 1);
+  EXPECT_TRUE(clock.pauses.empty());
+  EXPECT_EQ(sockets.polls(0), 4);
+}
+
+TEST_F(NetworkTest, WithoutMatchAddressAnyOfOurRepliesIsAccepted) {
+  FakeDevice other = device;
+  other.address[3] = 77;
+  sockets.Queue(0, QueryReplyBytes(kClientId, other, "v"));
+  EXPECT_EQ(Exchange(nullptr, 0, 20), 1);
+}
+
+TEST_F(NetworkTest, EmptyMatchAddressMatchesNothing) {
+  sockets.Queue(0, QueryReplyBytes(kClientId, device, "v"));
+  EXPECT_EQ(Exchange("", 0, 10), 0);
+  EXPECT_EQ(clock.pauses.size(), 10u);
+}
+
+// A flood of foreign datagrams or failed reads must not keep an exchange alive:
+// past its skip budget each skipped read counts as a miss.
+TEST_F(NetworkTest, FloodIsBoundedBySkipBudget) {
+  sockets.endless[0] = {FakeSocketApi::Event::Datagram, DiscoveryReplyBytes(2, kClientId, device)};
+  EXPECT_EQ(Exchange("10.77.1.2", 0, 10), 0);
+  EXPECT_EQ(sockets.polls(0), 11 * kSkipsPerMiss + 11);
+  EXPECT_EQ(clock.pauses.size(), 10u);
+
+  sockets.endless[0] = {FakeSocketApi::Event::Fail, {}};
+  int before = sockets.polls(0);
+  EXPECT_EQ(Exchange("10.77.1.2", 0, 10), 0);
+  EXPECT_EQ(sockets.polls(0) - before, 11 * kSkipsPerMiss + 11);
+}
+
+}  // namespace
+}  // namespace tarvix::testing

@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// A JSON string literal for `text`; invalid UTF-8 bytes become U+FFFD, so device
+// names with odd bytes still give valid JSON.
+std::string JsonString(std::string_view text);
