@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "platform/ChildReaper.h"
+#include "platform/ProcessLauncher.h"
+
+namespace tarvix::platform {
+
+// Starts programs with posix_spawnp (no shell). The show state has no
+// equivalent for X11/Wayland programs and is ignored. Documents are opened
+// with xdg-open, whose exit status decides the result.
+class PosixProcessLauncher final : public ProcessLauncher {
+ public:
+  explicit PosixProcessLauncher(std::string opener = "xdg-open") : opener_(std::move(opener)) {}
+
+  unsigned WinExec(const std::string& commandLine, int showState) override;
+  unsigned ShellOpen(const std::string& target) override;
+
+  ChildReaper& Reaper() { return reaper_; }
+
+ private:
+  std::string opener_;
+  ChildReaper reaper_;
+};
+
+}  // namespace tarvix::platform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "platform/ProcessLauncher.h"
+
+namespace tarvix::platform::testing {
+
+// Starts nothing: records the command lines and documents, and answers with
+// queued results (started / opened once the queue is empty).
+class FakeProcessLauncher final : public ProcessLauncher {
+ public:
+  struct Exec {
+    std::string commandLine;
+    int showState = 0;
+  };
+
+  void QueueExecResults(std::vector<unsigned> results);
+  void QueueOpenResults(std::vector<unsigned> results);
+  const std::vector<Exec>& Execs() const { return execs_; }
+  const std::vector<std::string>& Opens() const { return opens_; }
+
+  unsigned WinExec(const std::string& commandLine, int showState) override;
+  unsigned ShellOpen(const std::string& target) override;
+
+ private:
+  std::deque<unsigned> execResults_;
+  std::deque<unsigned> openResults_;
+  std::vector<Exec> execs_;
+  std::vector<std::string> opens_;
+};
+
+}  // namespace tarvix::platform::testing

@@ -1,0 +1,37 @@
+#include "platform/LinuxSystemInfo.h"
+
+#include <arpa/inet.h>
+
+#include "platform/EffectiveUser.h"
+
+namespace tarvix::platform {
+namespace {
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::optional<WindowsVersion> LinuxSystemInfo::WindowsVersionRecord() const { return std::nullopt; }
+
+std::string LinuxSystemInfo::LoggedOnUserName() const { return EffectiveUserName(); }
+
+std::string LinuxSystemInfo::Utf8ToAnsi(std::string_view utf8, std::size_t width) const {
+  if (width == 0) return {};
+  return std::string(CutUtf8(utf8, width - 1));
+}
+
+std::uint32_t LinuxSystemInfo::ParseDottedAddress(std::string_view text) const {
+  // inet_addr takes a C string; text with an embedded NUL is cut there, as it
+  // would be in the fixed-width fields it comes from.
+  const std::string terminated(text.substr(0, text.find('\0')));
+  return ntohl(::inet_addr(terminated.c_str()));
+}
+
+std::string_view LinuxSystemInfo::CutUtf8(std::string_view utf8, std::size_t maxBytes) {
+  if (utf8.size() <= maxBytes) return utf8;
+  std::size_t end = maxBytes;
+  while (end > 0 && IsContinuationByte(utf8[end])) --end;
+  return utf8.substr(0, end);
+}
+
+}  // namespace tarvix::platform

@@ -1,0 +1,13 @@
+#include "platform/testing/FakeSystemInfo.h"
+
+namespace tarvix::platform::testing {
+
+std::string FakeSystemInfo::Utf8ToAnsi(std::string_view utf8, std::size_t width) const {
+  return conversions_.Utf8ToAnsi(utf8, width);
+}
+
+std::uint32_t FakeSystemInfo::ParseDottedAddress(std::string_view text) const {
+  return conversions_.ParseDottedAddress(text);
+}
+
+}  // namespace tarvix::platform::testing

@@ -1,0 +1,127 @@
+#include "platform/BookmarkDriveService.h"
+
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "platform/EffectiveUser.h"
+#include "platform/NetResult.h"
+#include "platform/testing/FakeSmbAuthenticator.h"
+
+namespace tarvix::platform {
+namespace {
+
+using testing::FakeSmbAuthenticator;
+using testsupport::TempDir;
+
+ConnectRequest Request(char letter, std::string account, std::optional<std::string> password) {
+  return ConnectRequest{letter, R"(\\10.0.0.2\HDD_1)", std::move(account), std::move(password), true, false};
+}
+
+class BookmarkDriveServiceTest : public ::testing::Test {
+ protected:
+  std::filesystem::path File() const { return dir_.Path() / "gtk-3.0" / "bookmarks"; }
+
+  TempDir dir_;
+  FakeSmbAuthenticator auth_;
+  BookmarkDriveService drives_{File(), auth_};
+};
+
+TEST_F(BookmarkDriveServiceTest, AcceptedConnectionBecomesABookmarkOfTheLetter) {
+  dir_.Write("gtk-3.0/bookmarks", "file:///tmp Temp\n");
+  auth_.Accept(R"(WORKGROUP\alice)", "secret");
+  ASSERT_EQ(drives_.Connect(Request('k', R"(WORKGROUP\alice)", "secret")), net_result::kSuccess);
+  EXPECT_EQ(dir_.Read("gtk-3.0/bookmarks"), "file:///tmp Temp\nsmb://10.0.0.2/HDD_1 K: HDD_1 on 10.0.0.2\n");
+  EXPECT_EQ(drives_.RemoteName('K'), R"(\\10.0.0.2\HDD_1)");
+  EXPECT_EQ(drives_.TypeOf('K'), DriveType::Remote);
+  EXPECT_EQ(drives_.TypeOf('J'), DriveType::NoRootDir);
+  EXPECT_EQ(drives_.RemoteName('J'), std::nullopt);
+  ASSERT_EQ(auth_.Attempts().size(), 1u);
+  EXPECT_EQ(auth_.Attempts()[0].credentials.account, (SmbAccount{"WORKGROUP", "alice"}));
+}
+
+TEST_F(BookmarkDriveServiceTest, RefusedOrInvalidConnectionsWriteNothing) {
+  auth_.Accept("", "");
+  dir_.Write("gtk-3.0/bookmarks", "smb://NAS/A G: A on NAS\n");
+  const std::pair<ConnectRequest, int> cases[] = {
+      {Request('K', "bob", "wrong"), net_result::kLogonFailure},
+      {Request('G', "", ""), net_result::kAlreadyAssigned},
+      {Request('1', "", ""), net_result::kBadDevice},
+      {ConnectRequest{'K', "//NAS/A", "", "", true, false}, net_result::kBadNetName},
+  };
+  for (const auto& [request, result] : cases) EXPECT_EQ(drives_.Connect(request), result) << request.letter;
+  EXPECT_EQ(dir_.Read("gtk-3.0/bookmarks"), "smb://NAS/A G: A on NAS\n");
+}
+
+TEST_F(BookmarkDriveServiceTest, AbsentPasswordReachesTheAuthenticatorAsAbsent) {
+  auth_.Accept(R"(DOM\user)", std::nullopt);
+  EXPECT_EQ(drives_.Connect(Request('K', R"(DOM\user)", std::nullopt)), net_result::kSuccess);
+  EXPECT_FALSE(auth_.Attempts().back().credentials.password.has_value());
+}
+
+TEST_F(BookmarkDriveServiceTest, InteractiveConnectionAsksOnceAfterARefusal) {
+  auth_.Accept(R"(DOM\carol)", "pw");
+  int asked = 0;
+  drives_.SetCredentialPrompt([&](const std::string& remote, const std::string& account) {
+    ++asked;
+    EXPECT_EQ(remote, R"(\\10.0.0.2\HDD_1)");
+    EXPECT_EQ(account, "");
+    return std::optional<PromptedCredentials>({R"(DOM\carol)", "pw"});
+  });
+  ConnectRequest request = Request('K', "", "");
+  request.interactive = true;
+  EXPECT_EQ(drives_.Connect(request), net_result::kSuccess);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(auth_.Attempts().size(), 2u);
+}
+
+TEST_F(BookmarkDriveServiceTest, PromptIsNotUsedWithoutInteractiveAndCancelStops) {
+  int asked = 0;
+  drives_.SetCredentialPrompt([&](const std::string&, const std::string&) {
+    ++asked;
+    return std::optional<PromptedCredentials>();
+  });
+  EXPECT_EQ(drives_.Connect(Request('K', "", "")), net_result::kLogonFailure);
+  EXPECT_EQ(asked, 0);
+  ConnectRequest request = Request('K', "", "");
+  request.interactive = true;
+  EXPECT_EQ(drives_.Connect(request), net_result::kCancelled);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(drives_.RemoteName('K'), std::nullopt);
+}
+
+TEST_F(BookmarkDriveServiceTest, ConnectionWithoutLetterOnlyAuthenticates) {
+  auth_.Accept("", "");
+  EXPECT_EQ(drives_.Connect(Request('\0', "", "")), net_result::kSuccess);
+  EXPECT_FALSE(std::filesystem::exists(File()));
+}
+
+TEST_F(BookmarkDriveServiceTest, SessionConnectionLeavesTheBookmarksAlone) {
+  auth_.Accept("", "");
+  ConnectRequest request = Request('M', "", "");
+  request.persistent = false;
+  ASSERT_EQ(drives_.Connect(request), net_result::kSuccess);
+  EXPECT_EQ(drives_.RemoteName('M'), R"(\\10.0.0.2\HDD_1)");
+  EXPECT_FALSE(std::filesystem::exists(File()));
+  EXPECT_EQ(drives_.CancelConnection("M:", true, true), net_result::kSuccess);
+  EXPECT_EQ(drives_.RemoteName('M'), std::nullopt);
+}
+
+TEST_F(BookmarkDriveServiceTest, CancelRemovesTheBookmarkAndRefusesUnknownDrives) {
+  dir_.Write("gtk-3.0/bookmarks", "smb://NAS/A G: A on NAS\nfile:///x X\n");
+  const std::pair<const char*, int> cases[] = {
+      {"g:", net_result::kSuccess},
+      {"G:", net_result::kNotConnected},
+      {"H:", net_result::kNotConnected},
+      {"", net_result::kNotConnected},
+      {"GG", net_result::kNotConnected},
+  };
+  for (const auto& [name, result] : cases) EXPECT_EQ(drives_.CancelConnection(name, true, true), result) << name;
+  EXPECT_EQ(dir_.Read("gtk-3.0/bookmarks"), "file:///x X\n");
+}
+
+TEST_F(BookmarkDriveServiceTest, NetworkUserIsTheEffectiveLoginName) {
+  EXPECT_EQ(drives_.CurrentNetworkUser(), EffectiveUserName());
+}
+
+}  // namespace
+}  // namespace tarvix::platform

@@ -1,0 +1,88 @@
+// The doubles other areas test against must behave like the real services
+// in the ways those tests rely on.
+#include <gtest/gtest.h>
+
+#include "platform/NetResult.h"
+#include "platform/testing/FakeBrowserService.h"
+#include "platform/testing/FakeDriveService.h"
+#include "platform/testing/FakeProcessLauncher.h"
+#include "platform/testing/FakeReachabilityChecker.h"
+#include "platform/testing/FakeSystemInfo.h"
+
+namespace tarvix::platform::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(FakeDriveServiceTest, TableOfLettersAnswersTypeAndRemoteName) {
+  FakeDriveService drives;
+  drives.SetDrive('C', DriveType::Fixed);
+  drives.MapRemote('k', R"(\\NAS\HDD_1)");
+  EXPECT_EQ(drives.TypeOf('C'), DriveType::Fixed);
+  EXPECT_EQ(drives.RemoteName('C'), std::nullopt);
+  EXPECT_EQ(drives.TypeOf('K'), DriveType::Remote);
+  EXPECT_EQ(drives.RemoteName('K'), R"(\\NAS\HDD_1)");
+  EXPECT_EQ(drives.TypeOf('Q'), DriveType::NoRootDir);
+  EXPECT_EQ(drives.TypeOf('1'), DriveType::NoRootDir);
+}
+
+TEST(FakeDriveServiceTest, ConnectUsesQueuedResultsAndMapsOnSuccess) {
+  FakeDriveService drives;
+  drives.QueueConnectResults({net_result::kLogonFailure, net_result::kSuccess});
+  const ConnectRequest request{'G', R"(\\10.0.0.2\A)", R"(D\u)", std::nullopt, true, false};
+  EXPECT_EQ(drives.Connect(request), net_result::kLogonFailure);
+  EXPECT_EQ(drives.RemoteName('G'), std::nullopt);
+  EXPECT_EQ(drives.Connect(request), net_result::kSuccess);
+  EXPECT_EQ(drives.RemoteName('G'), R"(\\10.0.0.2\A)");
+  ASSERT_EQ(drives.Connects().size(), 2u);
+  EXPECT_EQ(drives.Connects()[0].account, R"(D\u)");
+}
+
+TEST(FakeDriveServiceTest, CancelUnmapsAndRefusesUnknownDrives) {
+  FakeDriveService drives;
+  drives.MapRemote('G', R"(\\NAS\A)");
+  EXPECT_EQ(drives.CancelConnection("G:", true, true), net_result::kSuccess);
+  EXPECT_EQ(drives.CancelConnection("G:", true, true), net_result::kNotConnected);
+  EXPECT_EQ(drives.CancelConnection("", true, true), net_result::kNotConnected);
+  EXPECT_EQ(drives.TypeOf('G'), DriveType::NoRootDir);
+  EXPECT_EQ(drives.Cancels().size(), 3u);
+}
+
+TEST(FakeProcessLauncherTest, RecordsAndAnswersFromTheQueue) {
+  FakeProcessLauncher launcher;
+  launcher.QueueExecResults({launch_result::kFileNotFound});
+  EXPECT_EQ(launcher.WinExec("firefox http://1.2.3.4", 0), launch_result::kFileNotFound);
+  EXPECT_GT(launcher.WinExec("xdg-open http://1.2.3.4", 0), 31u);
+  EXPECT_GT(launcher.ShellOpen("/tmp/w"), 32u);
+  ASSERT_EQ(launcher.Execs().size(), 2u);
+  EXPECT_EQ(launcher.Execs()[1].commandLine, "xdg-open http://1.2.3.4");
+  EXPECT_EQ(launcher.Opens(), std::vector<std::string>{"/tmp/w"});
+}
+
+TEST(FakeSystemInfoTest, ChosenVersionAndUserWithLinuxConversions) {
+  FakeSystemInfo info;
+  EXPECT_EQ(info.WindowsVersionRecord(), std::nullopt);
+  const WindowsVersion me{WindowsVersion::Platform::Win9x, 4, 90, 3000};
+  info.SetWindowsVersion(me);
+  info.SetUserName("bob");
+  EXPECT_EQ(info.WindowsVersionRecord(), me);
+  EXPECT_EQ(info.LoggedOnUserName(), "bob");
+  EXPECT_EQ(info.Utf8ToAnsi("abc", 3), "ab");
+  EXPECT_EQ(info.ParseDottedAddress("1.2.3.4"), 0x01020304u);
+}
+
+TEST(FakeBrowserAndReachabilityTest, AnswerWhatTheTestSet) {
+  FakeBrowserService browsers;
+  browsers.SetDefault("FIREFOX.EXE");
+  browsers.SetCommand("FIREFOX.EXE", R"("C:\Program Files\Firefox\firefox.exe")");
+  EXPECT_EQ(browsers.DefaultBrowserName(), "FIREFOX.EXE");
+  EXPECT_EQ(browsers.BrowserCommand("IEXPLORE.EXE"), "");
+  FakeReachabilityChecker reach;
+  reach.Open("10.0.0.2", 80);
+  EXPECT_TRUE(reach.CanConnect("10.0.0.2", 80, 1000ms));
+  EXPECT_FALSE(reach.CanConnect("10.0.0.2", 443, 1000ms));
+  EXPECT_EQ(reach.Checks().size(), 2u);
+}
+
+}  // namespace
+}  // namespace tarvix::platform::testing
