@@ -1,0 +1,279 @@
+#include "CMainDlg.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "CIpAddressCtrl.h"
+#include "COperationScope.h"
+#include "CSkinButton.h"
+#include "CSkinListCtrl.h"
+#include "ControlIds.h"
+#include "DialogUnits.h"
+#include "FixedText.h"
+#include "Protocol.h"
+#include "WindowShape.h"
+
+using namespace tarvix::app;
+
+namespace {
+
+CSkinDialog::Settings MainWindowSkin() {
+  CSkinDialog::Settings skin;
+  skin.backgroundId = 267;
+  skin.mode = CSkinDialog::BackgroundMode::Stretched;
+  skin.labelColour = QColor(0, 0, 0);
+  skin.dragByClientArea = true;
+  return skin;
+}
+
+// The template's font, Arial 8 (11 pixels at the usual 96 dots per inch): the
+// labels were measured in it.
+QFont MakeTemplateFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+QFont MakeListFont() {
+  // Tahoma at 13 pixels. The lists ask for the regular weight: the thinnest weight
+  // would pick a hairline face where the system has one, while Tahoma itself only
+  // comes in regular and bold. Without Tahoma the nearest sans-serif face is used.
+  QFont font(QStringLiteral("Tahoma"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(13);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+QString FromBytes(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CMainDlg::CMainDlg(tarvix::Protocol& protocol, tarvix::platform::DriveService& drives,
+                   const tarvix::platform::SystemInfo& system, QWidget* parent)
+    : CSkinDialog(MainWindowSkin(), parent), protocol_(protocol), drives_(drives),
+      system_(system) {
+  // A pop-up without caption or frame that still has its own taskbar button.
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  resize(kMainWindowSize);
+  setFont(MakeTemplateFont());
+  CreateControls();
+  ConnectHandlers();
+}
+
+CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::CreateControls() {
+  for (const TemplateControl& control : MainDialogTemplate().controls) {
+    QWidget* widget = CreateControl(control);
+    QRect area = DluToPixels(control.x, control.y, control.w, control.h);
+    // A drop-down's template height is that of its open list; closed, the box keeps
+    // its own height.
+    if (control.kind == ControlKind::DropDown) area.setHeight(widget->sizeHint().height());
+    // Labels were measured in Arial; a wider stand-in face must not cut them.
+    if (control.kind == ControlKind::Label)
+      area.setWidth(qMax(area.width(), widget->sizeHint().width()));
+    widget->setGeometry(area);
+    if (control.id != kNoId) {
+      widget->setProperty(kControlIdProperty, control.id);
+      widget->setObjectName(QStringLiteral("ctl%1").arg(control.id));
+    }
+    if (!control.visible) widget->setVisible(false);
+  }
+}
+
+QWidget* CMainDlg::CreateControl(const TemplateControl& control) {
+  switch (control.kind) {
+    case ControlKind::List: {
+      auto* list = new CSkinListCtrl(this);
+      (control.id == kDeviceList ? deviceList_ : volumeList_) = list;
+      return list;
+    }
+    case ControlKind::AddressField: {
+      auto* field = new CIpAddressCtrl(this);
+      if (control.id == kAddressField) addressField_ = field;
+      if (control.id == kNetmaskField) netmaskField_ = field;
+      if (control.id == kGatewayField) gatewayField_ = field;
+      return field;
+    }
+    case ControlKind::Label:
+      return new QLabel(QString::fromLatin1(control.text), this);
+    case ControlKind::DropDown: {
+      auto* combo = new QComboBox(this);
+      const QString items = QString::fromLatin1(control.text);
+      if (!items.isEmpty()) combo->addItems(items.split(QLatin1Char('\n')));
+      // A drop-down made from a template starts without a selection.
+      combo->setCurrentIndex(-1);
+      combo->setMaxVisibleItems(qMax(1, DluToPixelsY(control.h) / 16));
+      if (control.id == kPortCombo) portCombo_ = combo;
+      if (control.id == kDhcpCombo) dhcpCombo_ = combo;
+      if (control.id == kDriveCombo) driveCombo_ = combo;
+      return combo;
+    }
+    case ControlKind::Button:
+      break;
+  }
+  auto* button = new CSkinButton(this);
+  CSkinButton** members[] = {&exitButton_,     &aboutButton_,  &applyButton_,  &btButton_,
+                             &closeButton_,    &minimizeButton_, &languageButton_,
+                             &webButton_,      &unmapButton_,  &mapButton_,    &widgetButton_,
+                             &searchButton_};
+  const int ids[] = {kExitButton,     kAboutButton,  kApplyButton,    kBtButton,
+                     kCloseButton,    kMinimizeButton, kLanguageButton, kWebButton,
+                     kUnmapButton,    kMapButton,    kWidgetButton,   kSearchButton};
+  for (size_t i = 0; i < std::size(ids); ++i) {
+    if (ids[i] == control.id) *members[i] = button;
+  }
+  return button;
+}
+
+QWidget* CMainDlg::Control(int id) const {
+  return findChild<QWidget*>(QStringLiteral("ctl%1").arg(id), Qt::FindDirectChildrenOnly);
+}
+
+template <typename Handler>
+void CMainDlg::ConnectClick(int id, Handler handler) {
+  auto* button = qobject_cast<CSkinButton*>(Control(id));
+  // A click that arrives while an operation runs would cut into it: it is dropped.
+  connect(button, &QAbstractButton::clicked, this, [this, handler] {
+    if (!operations_.IsBusy()) (this->*handler)();
+  });
+}
+
+void CMainDlg::ConnectHandlers() {
+  ConnectClick(kSearchButton, &CMainDlg::OnSearch);
+  ConnectClick(kMapButton, &CMainDlg::OnMapDrive);
+  ConnectClick(kUnmapButton, &CMainDlg::OnUnmapDrive);
+  ConnectClick(kApplyButton, &CMainDlg::OnApply);
+  ConnectClick(kWebButton, &CMainDlg::OnWebManagement);
+  ConnectClick(kExitButton, &CMainDlg::OnExit);
+  ConnectClick(kAboutButton, &CMainDlg::OnAbout);
+  ConnectClick(kLanguageButton, &CMainDlg::OnLanguage);
+  ConnectClick(kBtButton, &CMainDlg::OnBitTorrent);
+  ConnectClick(kMinimizeButton, &CMainDlg::OnMinimize);
+  ConnectClick(kCloseButton, &CMainDlg::reject);
+  ConnectClick(kWidgetButton, &CMainDlg::OnWidget);
+  connect(deviceList_, &CSkinListCtrl::Clicked, this, [this] {
+    if (!operations_.IsBusy()) OnClickDeviceList();
+  });
+  // Only a choice by the user counts; selecting by program stays silent.
+  connect(dhcpCombo_, &QComboBox::activated, this, [this] { OnDhcpChoice(); });
+}
+
+void CMainDlg::setVisible(bool visible) {
+  // The window is set up, and has searched once, before it first shows.
+  if (visible && !initialised_) {
+    initialised_ = true;
+    OnInitDialog();
+  }
+  CSkinDialog::setVisible(visible);
+}
+
+void CMainDlg::OnInitDialog() {
+  setWindowTitle(QStringLiteral("Tarvix Storage Utility"));
+  icon_ = QIcon(QStringLiteral(":/res/icon-128.png"));
+  setWindowIcon(icon_);
+  deviceListFont_ = MakeListFont();
+  volumeListFont_ = MakeListFont();
+  SetUpLists();
+  SetButtonFaces();
+  RefreshMappedDrives();
+  FillDriveLetterCombo();
+  OnSearch();
+  deviceSelected_ = 0;
+}
+
+void CMainDlg::SetUpLists() {
+  deviceList_->SetFullRowSelect(true);
+  deviceList_->setFont(deviceListFont_);
+  deviceList_->InsertColumn(0, QStringLiteral("Name"), 94);
+  deviceList_->InsertColumn(1, QStringLiteral("IP"), 85);
+  deviceList_->InsertColumn(2, QStringLiteral("Netmask"), 85);
+  deviceList_->InsertColumn(3, QStringLiteral("Gateway"), 85);
+  volumeList_->SetFullRowSelect(true);
+  volumeList_->setFont(volumeListFont_);
+  volumeList_->InsertColumn(0, QStringLiteral("Volume Name"), 120);
+  volumeList_->InsertColumn(1, QStringLiteral("Location"), 111);
+  deviceList_->SetTextColor(Qt::black);
+  volumeList_->SetTextColor(Qt::black);
+}
+
+void CMainDlg::SetButtonFaces() {
+  struct FaceSet {
+    CSkinButton* button;
+    int normal, pressed;
+  };
+  const FaceSet faces[] = {
+      {closeButton_, 262, 378}, {minimizeButton_, 263, 379}, {searchButton_, 284, 285},
+      {webButton_, 286, 287},   {languageButton_, 288, 289}, {btButton_, 290, 291},
+      {applyButton_, 294, 295}, {mapButton_, 296, 297},      {unmapButton_, 298, 299},
+      {aboutButton_, 300, 301}, {exitButton_, 302, 303},
+  };
+  // The hover face is the pressed one and the disabled face the normal one.
+  for (const FaceSet& f : faces) f.button->SetFaces(f.normal, f.pressed, f.pressed, f.normal);
+}
+
+void CMainDlg::OnSearch() {
+  COperationScope operation(operations_);
+  deviceList_->DeleteAllItems();
+  volumeList_->DeleteAllItems();
+  portCombo_->clear();
+  portCombo_->setEnabled(false);
+  addressField_->ClearAddress();
+  netmaskField_->ClearAddress();
+  gatewayField_->ClearAddress();
+  searchButton_->setEnabled(false);
+  protocol_.Search();
+  searchButton_->setEnabled(true);
+  for (const tarvix::DeviceNode* node = protocol_.devices.Head(); node; node = node->next) {
+    int row = deviceList_->InsertItem(FromBytes(tarvix::FieldText(node->name)));
+    deviceList_->SetItemText(row, 1, FromBytes(tarvix::FieldText(node->address)));
+    deviceList_->SetItemText(row, 2, FromBytes(tarvix::FieldText(node->netmask)));
+    deviceList_->SetItemText(row, 3, FromBytes(tarvix::FieldText(node->gateway)));
+  }
+  deviceSelected_ = 0;
+}
+
+void CMainDlg::OnExit() {
+  protocol_.devices.ReleaseDevices();
+  protocol_.network.StopNetwork();
+  done(QDialog::Rejected);
+}
+
+void CMainDlg::OnMinimize() { showMinimized(); }
+
+void CMainDlg::OnCloseRequest() { protocol_.network.StopNetwork(); }
+
+void CMainDlg::keyPressEvent(QKeyEvent* event) {
+  // The dialog keys: Enter ends the window as accepted, Escape as cancelled.
+  const bool plain = event->modifiers() == Qt::NoModifier ||
+                     (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+  if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    accept();
+    return;
+  }
+  CSkinDialog::keyPressEvent(event);
+}
+
+void CMainDlg::closeEvent(QCloseEvent* event) {
+  // The system's close request must not close the sockets under a running
+  // exchange: it is taken up again when the operation has ended.
+  if (operations_.IsBusy()) {
+    event->ignore();
+    operations_.WhenIdle([this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+    return;
+  }
+  OnCloseRequest();
+  CSkinDialog::closeEvent(event);
+}
+
+void CMainDlg::resizeEvent(QResizeEvent* event) {
+  CSkinDialog::resizeEvent(event);
+  setMask(MakeWindowShape(width(), height()));
+  update();
+}

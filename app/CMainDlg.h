@@ -1,0 +1,138 @@
+#pragma once
+#include <QFont>
+#include <QIcon>
+#include <string>
+
+#include "CSkinDialog.h"
+#include "COperationState.h"
+#include "MainDlgTemplate.h"
+#include "MappedDriveTable.h"
+
+class CSkinButton;
+class CSkinListCtrl;
+class CIpAddressCtrl;
+class QComboBox;
+
+namespace tarvix {
+struct Protocol;
+}
+namespace tarvix::platform {
+class DriveService;
+class SystemInfo;
+}  // namespace tarvix::platform
+
+// The program's one window: the device search, the details panel of the clicked
+// device, and the buttons that start every other function. The handlers of the
+// settings and add-on functions are hooks for their own classes to fill in.
+class CMainDlg : public CSkinDialog {
+  Q_OBJECT
+
+ public:
+  CMainDlg(tarvix::Protocol& protocol, tarvix::platform::DriveService& drives,
+           const tarvix::platform::SystemInfo& system, QWidget* parent = nullptr);
+  ~CMainDlg() override;
+
+  void setVisible(bool visible) override;
+
+  // Device search (button 1002); also run by the settings flows after a change.
+  void OnSearch();
+  void OnExit();
+  void OnMinimize();
+  void OnCloseRequest();
+  void OnClickDeviceList();
+  void OnDhcpChoice();
+
+  int FindSelectedRow(const CSkinListCtrl& list) const;
+  void RefreshMappedDrives();
+  void FillDriveLetterCombo();
+  void FillVolumeList(const std::string& deviceName, const std::string& deviceAddress);
+
+  // What the settings and add-on flows work with.
+  tarvix::Protocol& Protocol() { return protocol_; }
+  tarvix::app::COperationState& Operations() { return operations_; }
+  int deviceSelected() const { return deviceSelected_; }
+  void setDeviceSelected(int value) { deviceSelected_ = value; }
+  const std::string& selectedHost() const { return selectedHost_; }
+  void setSelectedHost(const std::string& host) { selectedHost_ = host; }
+  const std::string& selectedModel() const { return selectedModel_; }
+  tarvix::app::MappedDriveTable& MappedDrives() { return mappedDrives_; }
+  CSkinListCtrl* DeviceList() const { return deviceList_; }
+  CSkinListCtrl* VolumeList() const { return volumeList_; }
+  CIpAddressCtrl* AddressField() const { return addressField_; }
+  CIpAddressCtrl* NetmaskField() const { return netmaskField_; }
+  CIpAddressCtrl* GatewayField() const { return gatewayField_; }
+  QComboBox* PortCombo() const { return portCombo_; }
+  QComboBox* DhcpCombo() const { return dhcpCombo_; }
+  QComboBox* DriveCombo() const { return driveCombo_; }
+  // The control with a template id, or null.
+  QWidget* Control(int id) const;
+
+ protected:
+  // Hooks for the settings (apply, web, map, unmap) and add-on flows.
+  virtual void OnApply() {}
+  virtual void OnWebManagement() {}
+  virtual void OnMapDrive() {}
+  virtual void OnUnmapDrive() {}
+  virtual void OnAbout() {}
+  virtual void OnLanguage() {}
+  virtual void OnBitTorrent() {}
+  virtual void OnWidget() {}
+
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void CreateControls();
+  QWidget* CreateControl(const tarvix::app::TemplateControl& control);
+  void ConnectHandlers();
+  void OnInitDialog();
+  void SetUpLists();
+  void SetButtonFaces();
+  void ShowDevice(int row);
+  void FillPortCombo(const std::string& address, const std::string& netmask,
+                     const std::string& gateway, const std::string& dhcpFlag);
+  void SetDhcpChoice(const std::string& dhcpFlag);
+  void SetAddressFields(const std::string& address, const std::string& netmask,
+                        const std::string& gateway);
+  void SetAddressFieldsEnabled(bool enabled);
+  template <typename Handler>
+  void ConnectClick(int id, Handler handler);
+
+  tarvix::Protocol& protocol_;
+  tarvix::platform::DriveService& drives_;
+  const tarvix::platform::SystemInfo& system_;
+  tarvix::app::COperationState operations_;
+  bool initialised_ = false;
+
+  // The members of the window, in the order of its template.
+  CSkinButton* exitButton_ = nullptr;
+  CSkinButton* aboutButton_ = nullptr;
+  CSkinButton* applyButton_ = nullptr;
+  CSkinButton* btButton_ = nullptr;
+  CSkinButton* closeButton_ = nullptr;
+  CSkinButton* minimizeButton_ = nullptr;
+  CSkinButton* languageButton_ = nullptr;
+  CSkinButton* webButton_ = nullptr;
+  CSkinButton* unmapButton_ = nullptr;
+  CSkinButton* mapButton_ = nullptr;
+  CSkinButton* widgetButton_ = nullptr;
+  CSkinButton* searchButton_ = nullptr;
+  QComboBox* portCombo_ = nullptr;
+  QComboBox* dhcpCombo_ = nullptr;
+  QComboBox* driveCombo_ = nullptr;
+  CSkinListCtrl* volumeList_ = nullptr;
+  CSkinListCtrl* deviceList_ = nullptr;
+  CIpAddressCtrl* addressField_ = nullptr;
+  CIpAddressCtrl* netmaskField_ = nullptr;
+  CIpAddressCtrl* gatewayField_ = nullptr;
+  int deviceSelected_ = 0;
+  QIcon icon_;
+  std::string selectedModel_;
+  QFont deviceListFont_;
+  QFont volumeListFont_;
+
+  // Owned by the details panel for the whole run.
+  std::string selectedHost_;
+  tarvix::app::MappedDriveTable mappedDrives_;
+};

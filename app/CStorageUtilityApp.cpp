@@ -1,0 +1,19 @@
+#include "CStorageUtilityApp.h"
+
+#include "CMainDlg.h"
+#include "Protocol.h"
+#include "QtEventClock.h"
+
+int CStorageUtilityApp::Run(tarvix::SocketApi& sockets, tarvix::platform::DriveService& drives,
+                            const tarvix::platform::SystemInfo& system) {
+  // Embedded controls and the three-dimensional look need no switch in Qt. The
+  // white dialog colours are those of the window's own skin.
+  tarvix::app::QtEventClock clock;
+  tarvix::Protocol protocol(sockets, clock);
+  if (!protocol.network.StartNetwork()) return 1;
+  {
+    CMainDlg window(protocol, drives, system);
+    window.exec();
+  }
+  return 0;
+}

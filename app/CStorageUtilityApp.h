@@ -1,0 +1,19 @@
+#pragma once
+
+namespace tarvix {
+class SocketApi;
+}
+namespace tarvix::platform {
+class DriveService;
+class SystemInfo;
+}  // namespace tarvix::platform
+
+// The application: opens the protocol's sockets, runs the main window once, and
+// hands back the process exit status. It keeps nothing of its own.
+class CStorageUtilityApp {
+ public:
+  // 1 without any window when the network cannot be started, else 0 after the
+  // window has ended.
+  int Run(tarvix::SocketApi& sockets, tarvix::platform::DriveService& drives,
+          const tarvix::platform::SystemInfo& system);
+};

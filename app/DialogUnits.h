@@ -1,0 +1,20 @@
+#pragma once
+#include <QRect>
+#include <QSize>
+
+namespace tarvix::app {
+
+// Dialog units of a template in Arial 8, whose base units are 6 x 14 pixels per
+// 4 x 8 dialog units. Every window of the program keeps that scale whatever the
+// fonts on the system, so the layout matches its background artwork.
+inline int DluToPixelsX(int x) { return x * 6 / 4; }
+inline int DluToPixelsY(int y) { return y * 14 / 8; }
+
+inline QRect DluToPixels(int x, int y, int w, int h) {
+  return QRect(DluToPixelsX(x), DluToPixelsY(y), DluToPixelsX(w), DluToPixelsY(h));
+}
+
+// The main window is exactly the size of its background bitmap (287 x 329 units).
+inline constexpr QSize kMainWindowSize(430, 574);
+
+}  // namespace tarvix::app

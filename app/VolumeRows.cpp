@@ -1,0 +1,25 @@
+#include "VolumeRows.h"
+
+#include "FixedText.h"
+#include "MappedDriveTable.h"
+#include "ShareList.h"
+#include "platform/SystemInfo.h"
+
+namespace tarvix::app {
+
+std::vector<VolumeRow> BuildVolumeRows(const ShareList& shares, const MappedDriveTable& table,
+                                       const platform::SystemInfo& system,
+                                       std::string_view deviceName,
+                                       std::string_view deviceAddress) {
+  std::vector<VolumeRow> rows;
+  for (const ShareNode* node = shares.Head(); node; node = node->next) {
+    VolumeRow row;
+    row.name = system.Utf8ToAnsi(FieldText(node->name), kVolumeNameBuffer);
+    if (row.name.size() > kVolumeNameBuffer - 1) row.name.resize(kVolumeNameBuffer - 1);
+    row.location = table.LocationOf(deviceName, deviceAddress, row.name);
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+}  // namespace tarvix::app

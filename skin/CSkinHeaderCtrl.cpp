@@ -1,0 +1,9 @@
+#include "CSkinHeaderCtrl.h"
+
+CSkinHeaderCtrl::CSkinHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+  setSectionsMovable(false);
+  setSectionsClickable(false);
+  setStretchLastSection(false);
+  setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  setHighlightSections(false);
+}

@@ -1,0 +1,53 @@
+#include "MainWindowFixture.h"
+
+#include <QApplication>
+
+#include "CSkinListCtrl.h"
+
+namespace tarvix::testing {
+
+void MainWindowFixture::SetUp() {
+  ScriptedDevice nas = MakeDevice("NAS", "10.77.1.2", "10.77.1.1");
+  nas.portText = "LAN:10.77.1.2:255.255.255.0:10.77.1.1:0";
+  nas.shareText = "music:photo";
+  sockets.devices = {nas, MakeDevice("Office", "10.77.1.3", "0.0.0.0", '1')};
+}
+
+void MainWindowFixture::TearDown() {
+  window.reset();
+  protocol.reset();
+}
+
+ScriptedDevice MainWindowFixture::TwoPortDevice() {
+  // Reached through its second port: the first port lives on another network.
+  ScriptedDevice dual = MakeDevice("Dual", "10.77.1.12", "10.77.1.1");
+  dual.portText =
+      "LAN1:10.77.2.2:255.255.255.0:10.77.2.1:0:LAN2:10.77.1.12:255.255.255.0:10.77.1.1:0";
+  dual.shareText = "HDD_1";
+  return dual;
+}
+
+CMainDlg& MainWindowFixture::Open() {
+  protocol = std::make_unique<Protocol>(sockets, clock);
+  EXPECT_TRUE(protocol->network.StartNetwork());
+  window = std::make_unique<CMainDlg>(*protocol, drives, system);
+  window->show();
+  QApplication::processEvents();
+  return *window;
+}
+
+void MainWindowFixture::ClickDeviceRow(int row) {
+  CSkinListCtrl* list = window->DeviceList();
+  list->setCurrentItem(list->topLevelItem(row));
+  window->OnClickDeviceList();
+}
+
+int MainWindowFixture::RowOf(const std::string& address) const {
+  CSkinListCtrl* list = window->DeviceList();
+  for (int row = 0; row < list->GetItemCount(); ++row) {
+    if (list->GetItemText(row, 1).toStdString() == address) return row;
+  }
+  return -1;
+}
+
+}  // namespace tarvix::testing

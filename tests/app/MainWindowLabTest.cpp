@@ -1,0 +1,100 @@
+// The main window against simulated devices, inside the network lab. Run through
+//   lab.sh run 1 -- tarvix_app_lab_test [SCREENSHOT]
+// Without a lab the test reports itself skipped (exit status 77).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <cstdlib>
+#include <string>
+
+#include "CIpAddressCtrl.h"
+#include "CMainDlg.h"
+#include "CSkinListCtrl.h"
+#include "PosixSocketApi.h"
+#include "Protocol.h"
+#include "QtEventClock.h"
+#include "platform/LinuxSystemInfo.h"
+#include "platform/testing/FakeDriveService.h"
+
+namespace {
+
+constexpr int kSkipped = 77;
+const char* screenshotPath = nullptr;
+
+bool StartSimulator() {
+  const std::string command = std::string("\"") + std::getenv("TARVIX_LAB_SCRIPT") + "\" sim \"" +
+                              std::getenv("TARVIX_LAB") + "\" 1 \"" TARVIX_LAB_DEVICES "\" >/dev/null";
+  return std::system(command.c_str()) == 0;
+}
+
+int RowOf(const CSkinListCtrl& list, const QString& name) {
+  for (int row = 0; row < list.GetItemCount(); ++row) {
+    if (list.GetItemText(row, 0) == name) return row;
+  }
+  return -1;
+}
+
+QString AddressText(const CIpAddressCtrl* field) {
+  QStringList octets;
+  for (int i = 0; i < CIpAddressCtrl::kFieldCount; ++i) octets << field->Field(i)->text();
+  return octets.join(QLatin1Char('.'));
+}
+
+void ClickRow(CSkinListCtrl& list, int row) {
+  const QRect rect = list.visualItemRect(list.topLevelItem(row));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+TEST(MainWindowInLab, ListsTheDevicesAndShowsTheClickedOne) {
+  ASSERT_TRUE(StartSimulator());
+  tarvix::PosixSocketApi sockets;
+  tarvix::app::QtEventClock clock;
+  tarvix::Protocol protocol(sockets, clock);
+  ASSERT_TRUE(protocol.network.StartNetwork());
+  tarvix::platform::testing::FakeDriveService drives;
+  drives.MapRemote('M', "\\\\10.77.1.20\\Public");
+  tarvix::platform::LinuxSystemInfo system;
+  protocol.commands.SetTraceSink({});
+  CMainDlg window(protocol, drives, system);
+  window.show();
+
+  CSkinListCtrl& devices = *window.DeviceList();
+  ASSERT_EQ(devices.GetItemCount(), 2);
+  const int nas = RowOf(devices, QStringLiteral("Office-NAS"));
+  ASSERT_GE(nas, 0);
+  ClickRow(devices, nas);
+  EXPECT_EQ(window.deviceSelected(), 1);
+  EXPECT_EQ(AddressText(window.AddressField()), QStringLiteral("10.77.1.20"));
+  EXPECT_EQ(AddressText(window.GatewayField()), QStringLiteral("10.77.1.1"));
+  EXPECT_EQ(window.DhcpCombo()->currentText(), QStringLiteral("Disable"));
+  EXPECT_EQ(window.PortCombo()->count(), 2);
+  EXPECT_EQ(window.PortCombo()->currentIndex(), 0);
+  ASSERT_EQ(window.VolumeList()->GetItemCount(), 3);
+  EXPECT_EQ(window.VolumeList()->GetItemText(1, 0), QStringLiteral("Public"));
+  EXPECT_EQ(window.VolumeList()->GetItemText(1, 1), QStringLiteral("M:"));
+  EXPECT_STREQ(protocol.session.ssl, "1");
+  if (screenshotPath) window.grab().save(QString::fromLocal8Bit(screenshotPath));
+
+  ClickRow(devices, RowOf(devices, QStringLiteral("Basement")));
+  EXPECT_EQ(window.DhcpCombo()->currentText(), QStringLiteral("Enable"));
+  EXPECT_FALSE(window.AddressField()->isEnabled());
+  EXPECT_TRUE(window.GatewayField()->IsBlank());
+  EXPECT_EQ(window.VolumeList()->GetItemText(1, 0), QStringLiteral("Backup"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (!std::getenv("TARVIX_LAB") || !std::getenv("TARVIX_LAB_SCRIPT")) {
+    std::puts("SKIPPED: run inside the network lab (lab.sh run 1 -- ...)");
+    return kSkipped;
+  }
+  if (argc > 1) screenshotPath = argv[1];
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  return RUN_ALL_TESTS();
+}
