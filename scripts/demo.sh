@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # The program's main job against simulated devices: builds, starts the network lab
-# with three simulated devices (one of each discovery reply type, on two links), and
-# searches for them from the lab's host namespace.
+# with three simulated devices (one of each discovery reply type, on two links),
+# searches for them with the command-line tool, then opens the window in the lab's
+# host namespace: on your display when DISPLAY is set, otherwise under Xvfb, saving a
+# screenshot (SCREENSHOT, default tarvix-demo.png) and printing where.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-BUILD_DIR=${BUILD_DIR:-build} scripts/build.sh >/dev/null
+build_log=$(mktemp)
+if ! BUILD_DIR=${BUILD_DIR:-build} scripts/build.sh >"$build_log" 2>&1; then
+  tail -n 40 "$build_log"
+  echo "demo: the build failed (full log: $build_log)" >&2
+  exit 1
+fi
+rm -f "$build_log"
 BUILD=$(readlink -f "${BUILD_DIR:-build}")
 export TARVIX_DEVSIM="$BUILD/tools/devsim/tarvix-devsim"
 
@@ -20,3 +28,6 @@ lab/lab.sh run 2 -- bash -c '
   echo "== tarvix info 10.77.1.20"
   "'"$BUILD"'/tools/cli/tarvix" info 10.77.1.20
 '
+
+echo "== the window"
+"$(dirname "$0")/../app/run-demo.sh" "$BUILD" "${SCREENSHOT:-tarvix-demo.png}"

@@ -1,0 +1,22 @@
+#pragma once
+#include "DeviceOperations.h"
+#include "DeviceSession.h"
+#include "LoginDialogRunner.h"
+#include "MessageBoxes.h"
+#include "SettingsState.h"
+#include "platform/SystemInfo.h"
+
+namespace tarvix::settings {
+
+// What every settings flow works with: the protocol's session and operations,
+// the flows' own switches, and the ways to talk to the user.
+struct SettingsContext {
+  DeviceSession& session;
+  DeviceOperations& operations;
+  SettingsState& state;
+  MessageBoxes& messages;
+  LoginDialogRunner& login;
+  const platform::SystemInfo& system;
+};
+
+}  // namespace tarvix::settings

@@ -1,0 +1,53 @@
+#include "WebManagement.h"
+
+#include "BrowserCommandLine.h"
+#include "FixedText.h"
+#include "Reachability.h"
+#include "SettingsMessages.h"
+
+namespace tarvix::settings {
+namespace {
+
+bool IsStartFailureWorthRetrying(unsigned result) {
+  using namespace platform::launch_result;
+  return result == kFileNotFound || result == kPathNotFound || result == kBadFormat;
+}
+
+// The previous probe is finished before the result is reset, so an answer that
+// came in after an earlier wait gave up can never pass for this device's answer.
+void StartProbe(SettingsContext& context, WebServices& services, const std::string& address,
+                bool secure) {
+  services.workers.Finish();
+  context.state.reachResult.store(kReachPending);
+  platform::ReachabilityChecker& checker = services.reachability;
+  std::atomic<int>& result = context.state.reachResult;
+  services.workers.Start(
+      [&checker, &result, address, secure] { CheckReachability(checker, address, secure, result); });
+}
+
+void OpenPages(WebServices& services, const std::string& address, bool secure) {
+  const std::string line = BrowserCommandLine(services.browsers, address, secure);
+  const unsigned started = services.launcher.WinExec(line, kBrowserShowState);
+  if (IsStartFailureWorthRetrying(started))
+    services.launcher.WinExec(ShellOpenerCommand(address, secure), kBrowserShowState);
+}
+
+}  // namespace
+
+bool LaunchWebManagement(SettingsContext& context, PanelView& panel, WebServices& services) {
+  const auto row = panel.SelectedDeviceRow();
+  if (!row) {
+    context.messages.Show(text::kSelectDeviceToConfigure, text::kCaptionWarning,
+                          MessageIcon::Exclamation);
+    return false;
+  }
+  panel.SetSelectedHost(row->address);
+  const bool secure = IsSecureFlagSet(FieldText(context.session.ssl));
+  StartProbe(context, services, row->address, secure);
+  if (!WaitForReachability(context.state.reachResult, services.sleeper, context.messages, panel))
+    return false;
+  OpenPages(services, row->address, secure);
+  return true;
+}
+
+}  // namespace tarvix::settings

@@ -1,0 +1,29 @@
+#pragma once
+#include "PanelView.h"
+#include "SettingsContext.h"
+#include "Sleeper.h"
+#include "WorkerThread.h"
+#include "platform/BrowserService.h"
+#include "platform/ProcessLauncher.h"
+#include "platform/ReachabilityChecker.h"
+
+namespace tarvix::settings {
+
+// The show state passed with the browser's command line (hidden, as always).
+inline constexpr int kBrowserShowState = 0;
+
+// The system services the web launch needs. The checker must outlive `workers`.
+struct WebServices {
+  platform::ReachabilityChecker& reachability;
+  const platform::BrowserService& browsers;
+  platform::ProcessLauncher& launcher;
+  Sleeper& sleeper;
+  WorkerStarter& workers;
+};
+
+// The web management button: makes sure the selected device still answers, then
+// opens its pages in the default browser, or with the shell opener when the
+// browser cannot be started. True when a start was attempted.
+bool LaunchWebManagement(SettingsContext& context, PanelView& panel, WebServices& services);
+
+}  // namespace tarvix::settings

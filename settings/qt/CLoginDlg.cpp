@@ -1,0 +1,61 @@
+#include "CLoginDlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "CSkinButton.h"
+#include "SettingsDialogTemplate.h"
+
+using tarvix::settings::qt::ApplyTemplateFrame;
+using tarvix::settings::qt::PlaceControl;
+
+namespace {
+
+CSkinDialog::Settings LoginSkin() {
+  CSkinDialog::Settings skin;
+  skin.backgroundId = 272;
+  skin.excludedIds = {CLoginDlg::kUserEdit, CLoginDlg::kPasswordEdit};
+  return skin;
+}
+
+}  // namespace
+
+CLoginDlg::CLoginDlg(tarvix::settings::LoginPreset preset, QWidget* parent)
+    : CSkinDialog(LoginSkin(), parent), preset_(std::move(preset)) {
+  ApplyTemplateFrame(this, 205, 84);
+  setWindowTitle(QStringLiteral("Login"));
+  CreateControls();
+  OnInitDialog();
+}
+
+void CLoginDlg::CreateControls() {
+  PlaceControl(new QLabel(QStringLiteral("User name :"), this), 0, 13, 29, 40, 8);
+  userEdit_ = new QLineEdit(this);
+  PlaceControl(userEdit_, kUserEdit, 60, 26, 69, 14);
+  PlaceControl(new QLabel(QStringLiteral("Password :"), this), 0, 13, 50, 40, 8);
+  passwordEdit_ = new QLineEdit(this);
+  passwordEdit_->setEchoMode(QLineEdit::Password);
+  PlaceControl(passwordEdit_, kPasswordEdit, 60, 47, 69, 14);
+  okButton_ = new CSkinButton(this);
+  PlaceControl(okButton_, kOkButton, 135, 26, 62, 16);
+  cancelButton_ = new CSkinButton(this);
+  PlaceControl(cancelButton_, kCancelButton, 135, 46, 62, 16);
+  for (QLineEdit* edit : {userEdit_, passwordEdit_}) edit->setMaxLength(kEditLimit);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &CLoginDlg::OnOK);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CLoginDlg::OnInitDialog() {
+  userEdit_->setText(QString::fromStdString(preset_.userName));
+  userEdit_->setEnabled(!preset_.userLocked);
+  okButton_->SetFaces(306, 307, 307, 307);
+  cancelButton_->SetFaces(304, 305, 305, 305);
+  (preset_.userLocked ? passwordEdit_ : userEdit_)->setFocus();
+}
+
+void CLoginDlg::OnOK() {
+  userName_ = userEdit_->text().toStdString();
+  password_ = passwordEdit_->text().toStdString();
+  accept();
+}

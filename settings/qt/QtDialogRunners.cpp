@@ -1,0 +1,20 @@
+#include "QtDialogRunners.h"
+
+#include "CDriveInUseDlg.h"
+#include "CLoginDlg.h"
+
+namespace tarvix::settings::qt {
+
+std::optional<LoginEntry> QtLoginDialogRunner::Run(const LoginPreset& preset) {
+  CLoginDlg dialog(preset, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return LoginEntry{dialog.userName(), dialog.password()};
+}
+
+int QtDriveInUseDialogRunner::Run() {
+  CDriveInUseDlg dialog(parent_);
+  dialog.exec();
+  return dialog.answer();
+}
+
+}  // namespace tarvix::settings::qt

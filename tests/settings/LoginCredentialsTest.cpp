@@ -1,0 +1,66 @@
+#include "LoginCredentials.h"
+
+#include <gtest/gtest.h>
+
+#include "support/SettingsHarness.h"
+
+namespace tarvix::settings {
+namespace {
+
+using platform::WindowsVersion;
+using P = WindowsVersion::Platform;
+
+TEST(LoginPreset, AdministratorModeFixesAdmin) {
+  testing::FakeSystemInfo system;
+  system.record = WindowsVersion{P::Win9x, 4, 90, 0};
+  EXPECT_EQ(LoginPresetFor(1, system), (LoginPreset{"admin", true}));
+}
+
+TEST(LoginPreset, Windows98AndMeFixTheLogonName) {
+  testing::FakeSystemInfo system;
+  for (WindowsVersion v : {WindowsVersion{P::Win9x, 4, 10, 1998}, WindowsVersion{P::Win9x, 4, 90, 0}}) {
+    system.record = v;
+    EXPECT_EQ(LoginPresetFor(0, system), (LoginPreset{"winuser", true}));
+  }
+}
+
+TEST(LoginPreset, OtherSystemsStartEmptyAndEditable) {
+  testing::FakeSystemInfo system;
+  for (auto v : {std::optional<WindowsVersion>{}, std::optional{testing::NtVersion(5, 1)},
+                 std::optional{testing::NtVersion(6, 0)}, std::optional{testing::NtVersion(4, 0)}}) {
+    system.record = v;
+    EXPECT_EQ(LoginPresetFor(0, system), (LoginPreset{"", false}));
+  }
+}
+
+TEST(LoginPreset, LongLogonNameIsHeldToItsBuffer) {
+  testing::FakeSystemInfo system;
+  system.record = WindowsVersion{P::Win9x, 4, 90, 0};
+  system.logonName = std::string(300, 'u');
+  EXPECT_EQ(LoginPresetFor(0, system).userName.size(), 127u);
+}
+
+TEST(StoreLoginEntry, SixteenCharactersAreCutToTheFifteenTheFieldHolds) {
+  DeviceSession session;
+  StoreLoginEntry({"abcdefghijklmnop", "0123456789ABCDEF"}, session);
+  EXPECT_EQ(FieldText(session.loginUser), "abcdefghijklmno");
+  EXPECT_EQ(FieldText(session.loginPassword), "0123456789ABCDE");
+}
+
+TEST(StoreLoginEntry, CutNeverSplitsACharacter) {
+  DeviceSession session;
+  StoreLoginEntry({"abcdefghijklmn\xC3\xA9", ""}, session);  // 'é' would end at byte 16
+  EXPECT_EQ(FieldText(session.loginUser), "abcdefghijklmn");
+}
+
+TEST(RunLoginDialog, CancelKeepsWhatTheCallerSet) {
+  DeviceSession session;
+  ResetLogin(session, "admin", "");
+  testing::FakeLoginRunner runner;
+  RunLoginDialog(runner, {"admin", true}, session);
+  EXPECT_EQ(FieldText(session.loginUser), "admin");
+  EXPECT_EQ(FieldText(session.loginPassword), "");
+}
+
+}  // namespace
+}  // namespace tarvix::settings

@@ -1,0 +1,110 @@
+#include "CLoginDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "CSkinButton.h"
+#include "DialogProbe.h"
+#include "QtDialogRunners.h"
+
+namespace tarvix::settings {
+namespace {
+
+using testing::ControlById;
+using testing::Pixels;
+
+struct Placement {
+  int id;
+  QRect rect;
+};
+
+TEST(CLoginDlg, FollowsItsTemplate) {
+  CLoginDlg dialog({"", false});
+  EXPECT_EQ(dialog.windowTitle(), "Login");
+  EXPECT_EQ(dialog.size(), QSize(307, 147));
+  EXPECT_EQ(dialog.font().family(), "Arial");
+  EXPECT_EQ(dialog.font().pointSize(), 8);
+  for (Placement p : {Placement{1016, Pixels(60, 26, 69, 14)}, Placement{1017, Pixels(60, 47, 69, 14)},
+                      Placement{1, Pixels(135, 26, 62, 16)}, Placement{2, Pixels(135, 46, 62, 16)}}) {
+    QWidget* control = ControlById<QWidget>(&dialog, p.id);
+    ASSERT_NE(control, nullptr) << p.id;
+    EXPECT_EQ(control->geometry(), p.rect) << p.id;
+  }
+  QStringList labels;
+  for (QLabel* label : dialog.findChildren<QLabel*>())
+    labels << label->text() + "@" + QString::number(label->x()) + "," + QString::number(label->y());
+  labels.sort();
+  EXPECT_EQ(labels, (QStringList{"Password :@19,87", "User name :@19,50"}));
+}
+
+TEST(CLoginDlg, SkinAndButtonFaces) {
+  CLoginDlg dialog({"", false});
+  EXPECT_EQ(dialog.SkinSettings().backgroundId, 272);
+  EXPECT_FALSE(dialog.SkinSettings().dragByClientArea);
+  EXPECT_EQ(dialog.SkinSettings().excludedIds, (std::vector<int>{1016, 1017}));
+  const auto ok = ControlById<CSkinButton>(&dialog, 1)->GetFaces();
+  const auto cancel = ControlById<CSkinButton>(&dialog, 2)->GetFaces();
+  EXPECT_EQ((std::vector<int>{ok.normal, ok.pressed, ok.hover, ok.disabled}),
+            (std::vector<int>{306, 307, 307, 307}));
+  EXPECT_EQ((std::vector<int>{cancel.normal, cancel.pressed, cancel.hover, cancel.disabled}),
+            (std::vector<int>{304, 305, 305, 305}));
+}
+
+TEST(CLoginDlg, SeventeenthCharacterCannotBeTyped) {
+  CLoginDlg dialog({"", false});
+  for (int id : {1016, 1017}) {
+    auto* edit = ControlById<QLineEdit>(&dialog, id);
+    QTest::keyClicks(edit, "abcdefghijklmnopq");
+    EXPECT_EQ(edit->text(), "abcdefghijklmnop") << id;
+  }
+}
+
+TEST(CLoginDlg, PasswordIsHidden) {
+  CLoginDlg dialog({"", false});
+  EXPECT_EQ(ControlById<QLineEdit>(&dialog, 1017)->echoMode(), QLineEdit::Password);
+  EXPECT_EQ(ControlById<QLineEdit>(&dialog, 1016)->echoMode(), QLineEdit::Normal);
+}
+
+TEST(CLoginDlg, PresetDecidesTheUserName) {
+  CLoginDlg admin({"admin", true});
+  auto* user = ControlById<QLineEdit>(&admin, 1016);
+  EXPECT_EQ(user->text(), "admin");
+  EXPECT_FALSE(user->isEnabled());
+  EXPECT_TRUE(ControlById<QLineEdit>(&admin, 1017)->isEnabled());
+  CLoginDlg share({"", false});
+  EXPECT_EQ(ControlById<QLineEdit>(&share, 1016)->text(), "");
+  EXPECT_TRUE(ControlById<QLineEdit>(&share, 1016)->isEnabled());
+}
+
+TEST(CLoginDlg, OkReadsBothEditsCancelReadsNothing) {
+  CLoginDlg dialog({"", false});
+  QTest::keyClicks(ControlById<QLineEdit>(&dialog, 1016), "bob");
+  QTest::keyClicks(ControlById<QLineEdit>(&dialog, 1017), "pw");
+  ControlById<QPushButton>(&dialog, 2)->click();
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_EQ(dialog.userName(), "");
+  ControlById<QPushButton>(&dialog, 1)->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.userName(), "bob");
+  EXPECT_EQ(dialog.password(), "pw");
+}
+
+TEST(QtLoginDialogRunner, ReturnsTheEntryOrNothingOnCancel) {
+  qt::QtLoginDialogRunner runner(nullptr);
+  testing::WhenModal([](QWidget* modal) {
+    QTest::keyClicks(ControlById<QLineEdit>(modal, 1017), "secret");
+    QTest::keyClick(ControlById<QLineEdit>(modal, 1017), Qt::Key_Return);
+  });
+  auto entry = runner.Run({"admin", true});
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(entry->userName, "admin");
+  EXPECT_EQ(entry->password, "secret");
+  testing::WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+  EXPECT_FALSE(runner.Run({"", false}));
+}
+
+}  // namespace
+}  // namespace tarvix::settings
