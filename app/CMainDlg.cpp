@@ -10,6 +10,7 @@
 #include "CSkinButton.h"
 #include "CSkinListCtrl.h"
 #include "ControlIds.h"
+#include "DeviceSettings.h"  // complete types for the constructor's cleanup path
 #include "DialogUnits.h"
 #include "FixedText.h"
 #include "Protocol.h"
@@ -65,8 +66,6 @@ CMainDlg::CMainDlg(tarvix::Protocol& protocol, tarvix::platform::DriveService& d
   CreateControls();
   ConnectHandlers();
 }
-
-CMainDlg::~CMainDlg() = default;
 
 void CMainDlg::CreateControls() {
   for (const TemplateControl& control : MainDialogTemplate().controls) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QFont>
 #include <QIcon>
+#include <memory>
 #include <string>
 
 #include "CSkinDialog.h"
@@ -17,9 +18,38 @@ namespace tarvix {
 struct Protocol;
 }
 namespace tarvix::platform {
+class BrowserService;
 class DriveService;
+class ProcessLauncher;
+class ReachabilityChecker;
 class SystemInfo;
 }  // namespace tarvix::platform
+namespace tarvix::settings {
+class DeviceSettings;
+class DriveInUseDialogRunner;
+class LoginDialogRunner;
+class MessageBoxes;
+}  // namespace tarvix::settings
+
+namespace tarvix::app {
+
+// The system services the settings flows reach besides the drives. They must
+// outlive the window: a reachability probe may still run while it closes.
+struct SettingsServices {
+  platform::ReachabilityChecker& reachability;
+  const platform::BrowserService& browsers;
+  platform::ProcessLauncher& launcher;
+};
+
+// How the settings flows talk to the user. A null entry stands for the window's
+// own Qt message boxes or dialog; tests put recorders in.
+struct SettingsTalkers {
+  settings::MessageBoxes* messages = nullptr;
+  settings::LoginDialogRunner* login = nullptr;
+  settings::DriveInUseDialogRunner* driveInUse = nullptr;
+};
+
+}  // namespace tarvix::app
 
 // The program's one window: the device search, the details panel of the clicked
 // device, and the buttons that start every other function. The handlers of the
@@ -31,6 +61,11 @@ class CMainDlg : public CSkinDialog {
   CMainDlg(tarvix::Protocol& protocol, tarvix::platform::DriveService& drives,
            const tarvix::platform::SystemInfo& system, QWidget* parent = nullptr);
   ~CMainDlg() override;
+
+  // Connects the apply, web, map and unmap buttons to the device settings; until
+  // then those buttons do nothing.
+  void AttachSettings(const tarvix::app::SettingsServices& services,
+                      const tarvix::app::SettingsTalkers& talkers = {});
 
   void setVisible(bool visible) override;
 
@@ -69,10 +104,10 @@ class CMainDlg : public CSkinDialog {
 
  protected:
   // Hooks for the settings (apply, web, map, unmap) and add-on flows.
-  virtual void OnApply() {}
-  virtual void OnWebManagement() {}
-  virtual void OnMapDrive() {}
-  virtual void OnUnmapDrive() {}
+  virtual void OnApply();
+  virtual void OnWebManagement();
+  virtual void OnMapDrive();
+  virtual void OnUnmapDrive();
   virtual void OnAbout() {}
   virtual void OnLanguage() {}
   virtual void OnBitTorrent() {}
@@ -135,4 +170,11 @@ class CMainDlg : public CSkinDialog {
   // Owned by the details panel for the whole run.
   std::string selectedHost_;
   tarvix::app::MappedDriveTable mappedDrives_;
+
+  // The settings flows and, when none were put in, the window's own ways to talk
+  // to the user. The flows go first: they hold on to the talkers.
+  std::unique_ptr<tarvix::settings::MessageBoxes> ownMessages_;
+  std::unique_ptr<tarvix::settings::LoginDialogRunner> ownLogin_;
+  std::unique_ptr<tarvix::settings::DriveInUseDialogRunner> ownDriveInUse_;
+  std::unique_ptr<tarvix::settings::DeviceSettings> settings_;
 };

@@ -5,7 +5,8 @@
 #include "QtEventClock.h"
 
 int CStorageUtilityApp::Run(tarvix::SocketApi& sockets, tarvix::platform::DriveService& drives,
-                            const tarvix::platform::SystemInfo& system) {
+                            const tarvix::platform::SystemInfo& system,
+                            const tarvix::app::SettingsServices* settings) {
   // Embedded controls and the three-dimensional look need no switch in Qt. The
   // white dialog colours are those of the window's own skin.
   tarvix::app::QtEventClock clock;
@@ -13,6 +14,7 @@ int CStorageUtilityApp::Run(tarvix::SocketApi& sockets, tarvix::platform::DriveS
   if (!protocol.network.StartNetwork()) return 1;
   {
     CMainDlg window(protocol, drives, system);
+    if (settings) window.AttachSettings(*settings);
     window.exec();
   }
   return 0;

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "CMainDlg.h"
 #include "CStorageUtilityApp.h"
 #include "PosixSocketApi.h"
 #include "platform/BookmarkDriveService.h"
@@ -7,6 +8,9 @@
 #include "platform/GtkBookmarks.h"
 #include "platform/LibSmbAuthenticator.h"
 #include "platform/LinuxSystemInfo.h"
+#include "platform/PosixProcessLauncher.h"
+#include "platform/TcpReachabilityChecker.h"
+#include "platform/XdgBrowserService.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -16,5 +20,11 @@ int main(int argc, char** argv) {
   const auto environment = tarvix::platform::DesktopEnvironment::FromProcess();
   tarvix::platform::BookmarkDriveService drives(
       tarvix::platform::GtkBookmarks::DefaultPath(environment.configHome), authenticator);
-  return CStorageUtilityApp().Run(sockets, drives, system);
+  // Declared before the window is made, so they outlive a probe still running
+  // when it closes.
+  tarvix::platform::TcpReachabilityChecker reachability;
+  const tarvix::platform::XdgBrowserService browsers(environment);
+  tarvix::platform::PosixProcessLauncher launcher;
+  const tarvix::app::SettingsServices settings{reachability, browsers, launcher};
+  return CStorageUtilityApp().Run(sockets, drives, system, &settings);
 }

@@ -8,16 +8,24 @@
 #include <QLineEdit>
 #include <QTest>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "CIpAddressCtrl.h"
 #include "CMainDlg.h"
+#include "CSkinButton.h"
 #include "CSkinListCtrl.h"
+#include "ControlIds.h"
+#include "LoginDialogRunner.h"
+#include "MessageBoxes.h"
 #include "PosixSocketApi.h"
 #include "Protocol.h"
 #include "QtEventClock.h"
 #include "platform/LinuxSystemInfo.h"
+#include "platform/testing/FakeBrowserService.h"
 #include "platform/testing/FakeDriveService.h"
+#include "platform/testing/FakeProcessLauncher.h"
+#include "platform/testing/FakeReachabilityChecker.h"
 
 namespace {
 
@@ -83,6 +91,56 @@ TEST(MainWindowInLab, ListsTheDevicesAndShowsTheClickedOne) {
   EXPECT_FALSE(window.AddressField()->isEnabled());
   EXPECT_TRUE(window.GatewayField()->IsBlank());
   EXPECT_EQ(window.VolumeList()->GetItemText(1, 0), QStringLiteral("Backup"));
+}
+
+// Any message or login dialog fails the test: the simulated administrator has
+// an empty password and the new address is valid.
+class UnexpectedMessages final : public tarvix::settings::MessageBoxes {
+ public:
+  void Show(std::string_view text, std::string_view, tarvix::settings::MessageIcon) override {
+    ADD_FAILURE() << "message shown: " << text;
+  }
+};
+
+class UnexpectedLogin final : public tarvix::settings::LoginDialogRunner {
+ public:
+  std::optional<tarvix::settings::LoginEntry> Run(const tarvix::settings::LoginPreset&) override {
+    ADD_FAILURE() << "login dialog shown";
+    return std::nullopt;
+  }
+};
+
+TEST(MainWindowInLab, AppliedFixedAddressMovesTheDeviceAndTheSearchFindsItThere) {
+  ASSERT_TRUE(StartSimulator());
+  tarvix::PosixSocketApi sockets;
+  tarvix::app::QtEventClock clock;
+  tarvix::Protocol protocol(sockets, clock);
+  ASSERT_TRUE(protocol.network.StartNetwork());
+  tarvix::platform::testing::FakeDriveService drives;
+  tarvix::platform::LinuxSystemInfo system;
+  tarvix::platform::testing::FakeReachabilityChecker reachability;
+  tarvix::platform::testing::FakeBrowserService browsers;
+  tarvix::platform::testing::FakeProcessLauncher launcher;
+  UnexpectedMessages messages;
+  UnexpectedLogin login;
+  protocol.commands.SetTraceSink({});
+  CMainDlg window(protocol, drives, system);
+  window.AttachSettings({reachability, browsers, launcher}, {&messages, &login, nullptr});
+  window.show();
+
+  CSkinListCtrl& devices = *window.DeviceList();
+  const int nas = RowOf(devices, QStringLiteral("Office-NAS"));
+  ASSERT_GE(nas, 0);
+  ClickRow(devices, nas);
+  ASSERT_EQ(devices.GetItemText(nas, 1), QStringLiteral("10.77.1.20"));
+  window.AddressField()->SetAddress(0x0A4D0128);  // 10.77.1.40
+  qobject_cast<CSkinButton*>(window.Control(tarvix::app::kApplyButton))->click();
+
+  const int moved = RowOf(devices, QStringLiteral("Office-NAS"));
+  ASSERT_GE(moved, 0);
+  EXPECT_EQ(devices.GetItemText(moved, 1), QStringLiteral("10.77.1.40"));
+  EXPECT_EQ(devices.GetItemText(moved, 3), QStringLiteral("10.77.1.1"));
+  EXPECT_EQ(devices.GetItemCount(), 2);
 }
 
 }  // namespace

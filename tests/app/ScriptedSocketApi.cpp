@@ -57,6 +57,7 @@ bool ScriptedSocketApi::SendToGroup(int socket, const std::string& localAddress,
   const int interfaceIndex = InterfaceOf(localAddress);
   if (bytes[0] == 1) AnswerDiscovery(interfaceIndex, bytes);
   if (bytes[0] == 3 && length >= 28) AnswerQuery(interfaceIndex, bytes, length);
+  if (bytes[0] == 5) setRequests.emplace_back(bytes, bytes + length);
   return true;
 }
 
@@ -91,6 +92,7 @@ void ScriptedSocketApi::AnswerQuery(int interfaceIndex, const uint8_t* request, 
     std::string value = command == 20 ? device.portText
                         : command == 3 ? device.shareText
                         : command == 19 ? device.ssl
+                        : command == 4 && device.acceptsAdmin ? std::string("\x01")
                                         : std::string();
     Datagram d = ReplyHeader(4, request, device.address, 28 + value.size() + 1);
     PutText(d, 28, value);

@@ -23,6 +23,7 @@ struct ScriptedDevice {
   std::string portText;       // command 20; empty: no ports reported
   std::string shareText;      // command 3
   std::string ssl = "0";      // command 19
+  bool acceptsAdmin = false;  // command 4 (login check) answers 1 for any credentials
 };
 
 ScriptedDevice MakeDevice(std::string name, std::string address, std::string gateway = {},
@@ -41,6 +42,8 @@ class ScriptedSocketApi : public SocketApi {
 
   int discoveries = 0;
   std::vector<uint8_t> queries;
+  // Set requests are recorded whole and left unanswered.
+  std::vector<std::vector<uint8_t>> setRequests;
   int closedSockets = 0;
   int OpenSocketCount() const { return static_cast<int>(open_.size()); }
 

@@ -1,0 +1,62 @@
+// The settings buttons of the main window: apply, web management, map and unmap.
+#include "CMainDlg.h"
+#include "CMainDlgLanForm.h"
+#include "CMainDlgPanelView.h"
+#include "COperationScope.h"
+#include "DeviceSettings.h"
+#include "Protocol.h"
+#include "QtDialogRunners.h"
+#include "QtMessageBoxes.h"
+
+using namespace tarvix::app;
+
+// Here, where the settings types are complete.
+CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::AttachSettings(const SettingsServices& services, const SettingsTalkers& talkers) {
+  settings_.reset();
+  namespace qt = tarvix::settings::qt;
+  tarvix::settings::MessageBoxes* messages = talkers.messages;
+  if (!messages) messages = (ownMessages_ = std::make_unique<qt::QtMessageBoxes>(this)).get();
+  tarvix::settings::LoginDialogRunner* login = talkers.login;
+  if (!login) login = (ownLogin_ = std::make_unique<qt::QtLoginDialogRunner>(this)).get();
+  tarvix::settings::DriveInUseDialogRunner* driveInUse = talkers.driveInUse;
+  if (!driveInUse)
+    driveInUse = (ownDriveInUse_ = std::make_unique<qt::QtDriveInUseDialogRunner>(this)).get();
+  const tarvix::settings::SettingsServices system{system_, drives_, services.reachability,
+                                                  services.browsers, services.launcher};
+  settings_ = std::make_unique<tarvix::settings::DeviceSettings>(
+      protocol_.session, protocol_.commands, *messages, *login, *driveInUse, system);
+}
+
+// The apply, web and map flows wait on the device (login, settings, domain query,
+// reachability), so each runs as one operation: busy cursor, further clicks and
+// close requests held back until it ends. Unmapping only asks the drive table.
+
+void CMainDlg::OnApply() {
+  if (!settings_) return;
+  COperationScope operation(operations_);
+  CMainDlgLanForm form(*this);
+  CMainDlgPanelView panel(*this);
+  settings_->ApplyLanSettings(form, panel);
+}
+
+void CMainDlg::OnWebManagement() {
+  if (!settings_) return;
+  COperationScope operation(operations_);
+  CMainDlgPanelView panel(*this);
+  settings_->LaunchWebManagement(panel);
+}
+
+void CMainDlg::OnMapDrive() {
+  if (!settings_) return;
+  COperationScope operation(operations_);
+  CMainDlgPanelView panel(*this);
+  settings_->MapNetworkDrive(panel);
+}
+
+void CMainDlg::OnUnmapDrive() {
+  if (!settings_) return;
+  CMainDlgPanelView panel(*this);
+  settings_->UnmapNetworkDrive(panel);
+}
