@@ -8,7 +8,8 @@
 # (one of them with two ports and several shares), link 2 one more.
 # With DISPLAY set the window opens there and the demo ends when it is closed.
 # Without a display it runs under Xvfb, saves a screenshot once the first
-# search is over (default: tarvix-demo.png in the current folder) and ends.
+# search is over (default: tarvix-demo.png in the current folder), clicks the
+# first device, searches again and exits, with a screenshot of each step.
 set -euo pipefail
 
 REPO_DIR=$(dirname "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")")
@@ -37,20 +38,53 @@ free_display() {
 }
 
 on_xvfb() {
-  local program=$1 screenshot=$2 display xvfb app
+  local program=$1 screenshot=$2 display xvfb app status
   display=$(free_display)
   Xvfb "$display" -screen 0 640x700x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.1; done
-  DISPLAY=$display "$program" &
+  export DISPLAY=$display
+  "$program" &
   app=$!
   sleep "$SEARCH_SECONDS"
-  DISPLAY=$display import -window root "$screenshot"
-  kill "$app" 2>/dev/null || true
-  wait "$app" 2>/dev/null || true
+  if command -v xdotool >/dev/null 2>&1; then
+    as_a_user "$app" "$screenshot"
+  else
+    import -window root "$screenshot"
+    echo "Screenshot saved to $screenshot (xdotool is missing: no clicks)"
+    kill "$app" 2>/dev/null || true
+  fi
+  status=0
+  wait "$app" 2>/dev/null || status=$?
   kill "$xvfb" 2>/dev/null || true
   wait "$xvfb" 2>/dev/null || true
-  echo "Screenshot saved to $screenshot"
+  echo "The program ended with status $status."
+}
+
+# Clicks through the window as a new user would, with a screenshot of each step:
+# the list after the first search, the details of the first device, a new search,
+# then Exit. Positions are window-relative pixels of the template layout.
+as_a_user() {
+  local app=$1 screenshot=$2 window x y base=${2%.png}
+  window=$(xdotool search --sync --onlyvisible --name "Tarvix Storage Utility" | head -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  x=$X y=$Y
+  import -window root "$base-1-list.png"
+  click "$((x + 60))" "$((y + 104))"   # the first row of the device list
+  sleep 3
+  import -window root "$screenshot"
+  click "$((x + 366))" "$((y + 89))"   # Search
+  sleep "$SEARCH_SECONDS"
+  import -window root "$base-3-searched.png"
+  click "$((x + 366))" "$((y + 552))"  # Exit
+  for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  kill "$app" 2>/dev/null && echo "Exit did not end the program."
+  echo "Screenshots: $base-1-list.png (devices found), $screenshot (first device clicked),"
+  echo "             $base-3-searched.png (after Search)"
+}
+
+click() {
+  xdotool mousemove "$1" "$2" click 1
 }
 
 main() {
