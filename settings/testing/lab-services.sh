@@ -5,7 +5,9 @@
 #   lab-services.sh smbd LAB K DIR   shares "HDD_1" (guests may write) and
 #                                    "Private" (only LAB_SMB_USER) from DIR,
 #                                    at 10.77.K.2
-#   lab-services.sh web LAB K DIR    serves DIR over http on 10.77.K.2:80
+#   lab-services.sh web LAB K DIR [PORT]
+#                                    serves DIR on 10.77.K.2:PORT (default 80; a
+#                                    device with its secure flag set answers on 443)
 #
 # Both start in LAB-devK through lab.sh, wait until their port answers and print
 # the pid; lab.sh down ends them with the lab. Run from the lab's host namespace
@@ -88,18 +90,18 @@ start_smbd() {
 }
 
 start_web() {
-  local lab=$1 k=$2 dir=$3 address="10.77.$2.2"
+  local lab=$1 k=$2 dir=$3 port=${4:-80} address="10.77.$2.2"
   mkdir -p "$dir"
   [[ -e $dir/index.html ]] || echo '<html><body>Device management</body></html>' >"$dir/index.html"
-  setsid "$LAB_SCRIPT" exec "$lab" "dev$k" -- python3 -m http.server 80 --bind "$address" \
+  setsid "$LAB_SCRIPT" exec "$lab" "dev$k" -- python3 -m http.server "$port" --bind "$address" \
     --directory "$dir" </dev/null >>"$dir/../web.out" 2>&1 &
-  wait_for_port "$address" 80
+  wait_for_port "$address" "$port"
   echo $!
 }
 
-(($# == 4)) || die "usage: lab-services.sh smbd|web LAB K DIR"
+(($# == 4 || $# == 5)) || die "usage: lab-services.sh smbd|web LAB K DIR [PORT]"
 case $1 in
   smbd) start_smbd "$2" "$3" "$(readlink -f "$4")" ;;
-  web) start_web "$2" "$3" "$(readlink -f "$4")" ;;
+  web) start_web "$2" "$3" "$(readlink -f "$4")" "${5:-80}" ;;
   *) die "unknown service '$1'" ;;
 esac

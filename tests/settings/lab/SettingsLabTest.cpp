@@ -109,6 +109,14 @@ TEST_F(SettingsLab, WebLaunchStartsTheBrowserOnlyForAnAnsweringDevice) {
   EXPECT_FALSE(LaunchWebManagement(h.context, panel, services));
   EXPECT_EQ(launcher.started.size(), 1u);
   EXPECT_EQ(h.messages.shown.back().text, "Device is no longer available.");
+
+  // The device on link 2 serves its pages over https only: with its secure flag
+  // the browser is started on the https address.
+  const char* secure = std::getenv("TARVIX_SETTINGS_LAB_SECURE_DEVICE");
+  ASSERT_NE(secure, nullptr);
+  panel.deviceRow = DeviceRow{"Secure", secure};
+  EXPECT_TRUE(LaunchWebManagement(h.context, panel, services));
+  EXPECT_EQ(launcher.started.back(), std::string("firefox-esr https://") + secure);
 }
 
 }  // namespace
