@@ -10,7 +10,8 @@ void CopyField(char* field, size_t width, std::string_view text) {
   size_t n = text.find('\0');
   if (n == std::string_view::npos) n = text.size();
   if (n > width - 1) n = width - 1;
-  std::memcpy(field, text.data(), n);
+  // An empty view may carry a null pointer, which memcpy must never see.
+  if (n > 0) std::memcpy(field, text.data(), n);
   field[n] = '\0';
 }
 

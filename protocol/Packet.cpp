@@ -25,7 +25,7 @@ uint32_t GetU32(const uint8_t* at) {
 // width has no terminator; the callers keep their texts shorter.
 void PutTextField(uint8_t* at, size_t width, std::string_view text) {
   size_t n = text.size() < width ? text.size() : width;
-  std::memcpy(at, text.data(), n);
+  if (n > 0) std::memcpy(at, text.data(), n);
 }
 
 void PutHeader(uint8_t type, const ClientId& id, uint8_t* buffer) {
