@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The whole test run: dependencies, build, a bounded fuzzing run of the readers, then
-# every test through ctest (tests that need the network lab run inside it as root,
-# and report SKIPPED elsewhere).
+# The whole test run: dependencies, build, a bounded fuzzing run of the readers, the
+# core tests under AddressSanitizer and UndefinedBehaviorSanitizer, then every test
+# through ctest (tests that need the network lab run inside it as root, and report
+# SKIPPED elsewhere).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,6 +17,21 @@ cp fuzz/corpus/* "$corpus"/
 build-fuzz/fuzz/reply_readers_fuzz -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
   "$corpus" 2>&1 | tail -n 5
 rm -rf "$corpus"
+
+# The window's tests run once, in the plain build below; everything under it runs
+# sanitized here too.
+cmake -S . -B build-asan-core -G Ninja -DTARVIX_SANITIZE=ON -DTARVIX_BENCH=OFF \
+  -DTARVIX_AREAS="protocol;platform;settings;tools;tests" \
+  -DTARVIX_TEST_AREAS="support;protocol;devsim;platform;settings;lab" >/dev/null
+ninja -C build-asan-core -j "$(nproc)" >/dev/null
+asan_log=$(mktemp)
+if ! (cd build-asan-core && ctest --output-on-failure -j "$(nproc)" --timeout 600 >"$asan_log" 2>&1); then
+  tail -n 80 "$asan_log"
+  echo "test: the sanitized tests failed" >&2
+  exit 1
+fi
+echo "sanitized: $(grep -E 'tests passed' "$asan_log")"
+rm -f "$asan_log"
 
 cd "${BUILD_DIR:-build}"
 ctest --output-on-failure -j "$(nproc)" --timeout 600
