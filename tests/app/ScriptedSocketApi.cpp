@@ -4,24 +4,23 @@
 #include <cstring>
 
 #include "FixedText.h"
+#include "ReplyBuilder.h"
 
 namespace tarvix::testing {
 namespace {
 
-constexpr uint8_t kIdentity[6] = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
-
-void PutText(std::vector<uint8_t>& d, size_t offset, const std::string& text) {
-  std::copy(text.begin(), text.end(), d.begin() + static_cast<long>(offset));
-}
-
-std::vector<uint8_t> ReplyHeader(uint8_t type, const uint8_t* request, const std::string& address,
-                                 size_t size) {
-  std::vector<uint8_t> d(size, 0);
-  d[0] = type;
-  std::memcpy(d.data() + 1, request + 1, 10);
-  std::memcpy(d.data() + 11, kIdentity, 6);
-  ParseAddress(address, d.data() + 17);
-  return d;
+// The device as the shared reply builder lays it out.
+FakeDevice AsFakeDevice(const ScriptedDevice& device) {
+  FakeDevice fake;
+  const uint8_t identity[6] = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+  std::memcpy(fake.ownBytes, identity, 6);
+  ParseAddress(device.address, fake.address);
+  fake.name = device.name;
+  fake.netmask = device.netmask;
+  fake.gateway = device.gateway;
+  fake.dhcp = device.dhcpFlag;
+  fake.model = device.model;
+  return fake;
 }
 
 }  // namespace
@@ -66,16 +65,7 @@ void ScriptedSocketApi::AnswerDiscovery(int interfaceIndex, const uint8_t* reque
   if (onDiscover) onDiscover();
   for (const ScriptedDevice& device : devices) {
     if (device.interfaceIndex != interfaceIndex) continue;
-    Datagram d = ReplyHeader(8, request, device.address, 104 + device.name.size());
-    d[21] = static_cast<uint8_t>(device.dhcpFlag);
-    PutText(d, 24, device.netmask);
-    PutText(d, 40, device.gateway);
-    d[56] = 3;
-    d[57] = 3;
-    PutText(d, 68, device.model);
-    d[100] = static_cast<uint8_t>(device.name.size());
-    PutText(d, 104, device.name);
-    Deliver(interfaceIndex, std::move(d));
+    Deliver(interfaceIndex, DiscoveryReplyBytes(8, request + 1, AsFakeDevice(device)));
   }
 }
 
@@ -94,9 +84,7 @@ void ScriptedSocketApi::AnswerQuery(int interfaceIndex, const uint8_t* request, 
                         : command == 19 ? device.ssl
                         : command == 4 && device.acceptsAdmin ? std::string("\x01")
                                         : std::string();
-    Datagram d = ReplyHeader(4, request, device.address, 28 + value.size() + 1);
-    PutText(d, 28, value);
-    Deliver(interfaceIndex, std::move(d));
+    Deliver(interfaceIndex, QueryReplyBytes(request + 1, AsFakeDevice(device), value));
   }
 }
 
