@@ -2,16 +2,19 @@
 
 #include "CDriveInUseDlg.h"
 #include "CLoginDlg.h"
+#include "NormalCursor.h"
 
 namespace tarvix::settings::qt {
 
 std::optional<LoginEntry> QtLoginDialogRunner::Run(const LoginPreset& preset) {
+  NormalCursor pointer;
   CLoginDlg dialog(preset, parent_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return LoginEntry{dialog.userName(), dialog.password()};
 }
 
 int QtDriveInUseDialogRunner::Run() {
+  NormalCursor pointer;
   CDriveInUseDlg dialog(parent_);
   dialog.exec();
   return dialog.answer();

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "NormalCursor.h"
+
 namespace tarvix::settings::qt {
 namespace {
 
@@ -30,6 +32,7 @@ QString ApplicationName() {
 
 void QtMessageBoxes::Show(std::string_view text, std::string_view caption, MessageIcon icon) {
   const QString title = caption.empty() ? ApplicationName() : FromUtf8(caption);
+  NormalCursor pointer;
   QMessageBox box(ToQtIcon(icon), title, FromUtf8(text), QMessageBox::Ok, parent_);
   box.exec();
 }

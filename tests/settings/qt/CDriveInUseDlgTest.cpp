@@ -68,5 +68,21 @@ TEST(QtMessageBoxes, ShowsTextCaptionIconAndOk) {
                       .arg(int(QMessageBox::Ok)));
 }
 
+// Boxes open in the middle of an operation, whose busy cursor must not hide that
+// the box waits for the user; the busy cursor comes back once it is closed.
+TEST(QtMessageBoxes, ShowNormalPointerOverBusyWindow) {
+  qt::QtMessageBoxes boxes(nullptr);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  Qt::CursorShape whileOpen = Qt::WaitCursor;
+  testing::WhenModal([&whileOpen](QWidget* modal) {
+    whileOpen = QApplication::overrideCursor()->shape();
+    modal->close();
+  });
+  boxes.Show("Successfully mapped drive.", "Confirm", MessageIcon::Information);
+  EXPECT_EQ(whileOpen, Qt::ArrowCursor);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  QApplication::restoreOverrideCursor();
+}
+
 }  // namespace
 }  // namespace tarvix::settings
