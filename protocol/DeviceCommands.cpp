@@ -44,16 +44,16 @@ std::string_view DeviceCommands::ReplyValue() const {
   return ReadValueText(network_.ReceiveArea(), network_.ReceivedLength());
 }
 
-int DeviceCommands::RunQuery(const QuerySpec& spec, const uint8_t* payload, size_t payloadLength,
+int DeviceCommands::RunQuery(const QuerySpec& query, const uint8_t* payload, size_t payloadLength,
                              int flushPolls) {
   DeviceNode* node = FindSelectedDevice(devices_, session_);
   if (!node) return 0;
   uint8_t request[kRequestBufferSize];
-  size_t length = BuildQueryRequest(network_.Id(), node->deviceId, spec.command, payload,
+  size_t length = BuildQueryRequest(network_.Id(), node->deviceId, query.command, payload,
                                     payloadLength, request);
   if (length == 0) return 0;
   return network_.RunExchange(node->interfaceIndex, request, length, kQueryReply,
-                              session_.selectedAddress, flushPolls, spec.missLimit);
+                              session_.selectedAddress, flushPolls, query.missLimit);
 }
 
 int DeviceCommands::QueryText(uint8_t command, int missLimit, char* field, size_t width,

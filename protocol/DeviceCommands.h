@@ -41,7 +41,7 @@ class DeviceCommands {
     int missLimit;
   };
   // Runs one value query; on success the reply is in the network's receive area.
-  int RunQuery(const QuerySpec& spec, const uint8_t* payload, size_t payloadLength,
+  int RunQuery(const QuerySpec& query, const uint8_t* payload, size_t payloadLength,
                int flushPolls);
   int QueryText(uint8_t command, int missLimit, char* field, size_t width, const char* key);
   std::string_view ReplyValue() const;
