@@ -61,7 +61,8 @@ void PrintPlain(std::ostream& out, const std::string& address, tarvix::Protocol&
     if (i == 1 && FieldText(lan.ports[0].name) != "LAN1") break;
     const tarvix::LanPortEntry& e = lan.ports[i];
     out << "  Port " << FieldText(e.name) << ": " << FieldText(e.address) << " netmask "
-        << FieldText(e.netmask) << " gateway " << FieldText(e.gateway) << " dhcp "
+        << FieldText(e.netmask) << " gateway "
+        << (e.gateway[0] ? FieldText(e.gateway) : std::string_view("(none)")) << " dhcp "
         << FieldText(e.dhcpFlag) << "\n";
   }
   out << "  Shares:";
