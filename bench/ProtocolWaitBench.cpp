@@ -7,9 +7,11 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 #include <functional>
 
 #include "FixedText.h"
+#include "LabGuard.h"
 #include "PosixSocketApi.h"
 #include "Protocol.h"
 
@@ -89,8 +91,10 @@ BENCHMARK(SetStaticWait)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealT
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("TARVIX_LAB")) {
-    std::puts("SKIPPED: run inside the network lab: lab/lab.sh run 1 -- protocol_wait_bench");
+  std::string why;
+  if (!tarvix::lab::InsideLab(&why)) {
+    std::printf("SKIPPED: %s (run it through lab/lab.sh run 1 -- %s)\n", why.c_str(),
+                "protocol_wait_bench");
     return 77;
   }
   benchmark::Initialize(&argc, argv);

@@ -9,10 +9,12 @@
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <cstdlib>
 
 #include "CMainDlg.h"
 #include "FixedText.h"
+#include "LabGuard.h"
 #include "PosixSocketApi.h"
 #include "Protocol.h"
 #include "QtEventClock.h"
@@ -60,8 +62,10 @@ void ListSilentDevice(tarvix::Protocol& p) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("TARVIX_LAB")) {
-    std::puts("SKIPPED: run inside the network lab: lab/lab.sh run 1 -- window_stall_bench");
+  std::string why;
+  if (!tarvix::lab::InsideLab(&why)) {
+    std::printf("SKIPPED: %s (run it through lab/lab.sh run 1 -- %s)\n", why.c_str(),
+                "window_stall_bench");
     return 77;
   }
   QApplication application(argc, argv);

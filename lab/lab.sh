@@ -40,6 +40,8 @@ usage: lab.sh COMMAND ...
                                    with TARVIX_LAB and TARVIX_LAB_SCRIPT set,
                                    remove the lab, exit with CMD's status
   list                             names of the labs that exist
+  inside NAME                      succeed only when the caller is in NAME-host,
+                                   the one place protocol traffic may start from
 Environment:
   TARVIX_DEVSIM       path of tarvix-devsim (default: the newest in build*/ of the tree)
   TARVIX_LAB_RUNTIME  runtime folder (default /run/tarvix-lab)
@@ -304,6 +306,20 @@ cmd_list() {
   ip netns list 2>/dev/null | awk '{print $1}' | sed -n 's/-host$//p'
 }
 
+# The same namespace check as the test programs make: the caller's network
+# namespace must be the lab's host namespace itself.
+cmd_inside() {
+  (($# == 1)) || die "usage: inside NAME"
+  check_name "$1"
+  local lab here
+  lab=$(stat -L -c %i "/run/netns/$(host_ns "$1")" 2>/dev/null) || lab=""
+  here=$(stat -L -c %i /proc/self/ns/net 2>/dev/null) || here=""
+  [[ -n $lab && $lab == "$here" ]] || {
+    echo "lab.sh: not in the host namespace of lab '$1'" >&2
+    return 1
+  }
+}
+
 main() {
   (($# >= 1)) || { usage >&2; exit 2; }
   local command=$1
@@ -316,6 +332,7 @@ main() {
     stop-sims) cmd_stop_sims "$@" ;;
     run) cmd_run "$@" ;;
     list) cmd_list ;;
+    inside) cmd_inside "$@" ;;
     -h | --help | help) usage ;;
     *) usage >&2; exit 2 ;;
   esac

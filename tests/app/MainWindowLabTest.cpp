@@ -16,6 +16,7 @@
 #include "CSkinButton.h"
 #include "CSkinListCtrl.h"
 #include "ControlIds.h"
+#include "LabGuard.h"
 #include "LoginDialogRunner.h"
 #include "MessageBoxes.h"
 #include "PosixSocketApi.h"
@@ -56,16 +57,24 @@ void ClickRow(CSkinListCtrl& list, int row) {
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-TEST(MainWindowInLab, ListsTheDevicesAndShowsTheClickedOne) {
-  ASSERT_TRUE(StartSimulator());
+// The lab's simulated devices and the window's protocol on the lab's real sockets.
+class MainWindowInLab : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(StartSimulator());
+    ASSERT_TRUE(protocol.network.StartNetwork());
+    protocol.commands.SetTraceSink({});
+  }
+
   tarvix::PosixSocketApi sockets;
   tarvix::app::QtEventClock clock;
-  tarvix::Protocol protocol(sockets, clock);
-  ASSERT_TRUE(protocol.network.StartNetwork());
+  tarvix::Protocol protocol{sockets, clock};
   tarvix::platform::testing::FakeDriveService drives;
-  drives.MapRemote('M', "\\\\10.77.1.20\\Public");
   tarvix::platform::LinuxSystemInfo system;
-  protocol.commands.SetTraceSink({});
+};
+
+TEST_F(MainWindowInLab, ListsTheDevicesAndShowsTheClickedOne) {
+  drives.MapRemote('M', "\\\\10.77.1.20\\Public");
   CMainDlg window(protocol, drives, system);
   window.show();
 
@@ -110,20 +119,12 @@ class UnexpectedLogin final : public tarvix::settings::LoginDialogRunner {
   }
 };
 
-TEST(MainWindowInLab, AppliedFixedAddressMovesTheDeviceAndTheSearchFindsItThere) {
-  ASSERT_TRUE(StartSimulator());
-  tarvix::PosixSocketApi sockets;
-  tarvix::app::QtEventClock clock;
-  tarvix::Protocol protocol(sockets, clock);
-  ASSERT_TRUE(protocol.network.StartNetwork());
-  tarvix::platform::testing::FakeDriveService drives;
-  tarvix::platform::LinuxSystemInfo system;
+TEST_F(MainWindowInLab, AppliedFixedAddressMovesTheDeviceAndTheSearchFindsItThere) {
   tarvix::platform::testing::FakeReachabilityChecker reachability;
   tarvix::platform::testing::FakeBrowserService browsers;
   tarvix::platform::testing::FakeProcessLauncher launcher;
   UnexpectedMessages messages;
   UnexpectedLogin login;
-  protocol.commands.SetTraceSink({});
   CMainDlg window(protocol, drives, system);
   window.AttachSettings({reachability, browsers, launcher}, {&messages, &login, nullptr});
   window.show();
@@ -147,8 +148,9 @@ TEST(MainWindowInLab, AppliedFixedAddressMovesTheDeviceAndTheSearchFindsItThere)
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  if (!std::getenv("TARVIX_LAB") || !std::getenv("TARVIX_LAB_SCRIPT")) {
-    std::puts("SKIPPED: run inside the network lab (lab.sh run 1 -- ...)");
+  std::string why;
+  if (!tarvix::lab::InsideLab(&why)) {
+    std::printf("SKIPPED: %s\n", why.c_str());
     return kSkipped;
   }
   if (argc > 1) screenshotPath = argv[1];

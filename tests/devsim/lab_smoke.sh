@@ -6,6 +6,7 @@ set -euo pipefail
 probe=$1
 config=$2
 : "${TARVIX_LAB:?run me through lab.sh run}" "${TARVIX_LAB_SCRIPT:?}"
+"$TARVIX_LAB_SCRIPT" inside "$TARVIX_LAB" || exit 1
 
 work=$(mktemp -d)
 trap '"$TARVIX_LAB_SCRIPT" stop-sims "$TARVIX_LAB"; rm -rf "$work"' EXIT

@@ -4,10 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace tarvix::lab {
+#include "LabGuard.h"
 
-// True only inside the host namespace of the lab named by TARVIX_LAB.
-bool InsideLab(std::string* why);
+namespace tarvix::lab {
 
 // Runs a command line through the shell; returns its exit status and, when asked,
 // its standard output.

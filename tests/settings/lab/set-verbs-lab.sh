@@ -3,6 +3,7 @@
 #   lab.sh run 1 -- set-verbs-lab.sh TARVIX_BINARY
 set -uo pipefail
 [[ -n ${TARVIX_LAB:-} ]] || { echo "set-verbs-lab.sh: run through lab.sh run" >&2; exit 1; }
+"$TARVIX_LAB_SCRIPT" inside "$TARVIX_LAB" || exit 1
 tarvix=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -3,6 +3,7 @@
 #   lab.sh run 2 -- settings-lab.sh TEST_BINARY [GTEST_ARGS...]
 set -euo pipefail
 [[ -n ${TARVIX_LAB:-} ]] || { echo "settings-lab.sh: run through lab.sh run" >&2; exit 1; }
+"$TARVIX_LAB_SCRIPT" inside "$TARVIX_LAB" || exit 1
 services=$(dirname "$(readlink -f "$0")")/../../../settings/testing/lab-services.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
