@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "CMainDlg.h"
-#include "InstantClock.h"
+#include "FakeSocketApi.h"
 #include "Protocol.h"
 #include "ScriptedSocketApi.h"
 #include "platform/testing/FakeDriveService.h"
@@ -27,7 +27,7 @@ class MainWindowFixture : public ::testing::Test {
   static ScriptedDevice TwoPortDevice();
 
   ScriptedSocketApi sockets;
-  InstantClock clock;
+  CountingClock clock;
   std::unique_ptr<Protocol> protocol;
   platform::testing::FakeDriveService drives;
   platform::testing::FakeSystemInfo system;
