@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+namespace tarvix::cli {
 namespace {
 
 // Length of the valid UTF-8 sequence starting at `s[i]`, or 0.
@@ -40,3 +41,5 @@ std::string JsonString(std::string_view text) {
   }
   return out + "\"";
 }
+
+}  // namespace tarvix::cli

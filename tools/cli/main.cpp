@@ -1,40 +1,20 @@
 #include <iostream>
 #include <string>
-#include <vector>
 
+#include "Command.h"
 #include "PosixSocketApi.h"
 #include "Protocol.h"
-#include "Verbs.h"
-
-namespace {
-
-const char kUsage[] =
-    "usage: tarvix discover [--json]\n"
-    "       tarvix info ADDRESS [--json]\n"
-    "       tarvix set-static ADDRESS NEW_ADDRESS NETMASK [GATEWAY] [--port LAN2]\n"
-    "       tarvix set-dhcp ADDRESS [--port LAN2]\n";
-
-using Verb = int (*)(CliContext&, const CliArgs&);
-
-Verb FindVerb(const std::string& name) {
-  if (name == "discover") return RunDiscover;
-  if (name == "info") return RunInfo;
-  if (name == "set-static") return RunSetStatic;
-  if (name == "set-dhcp") return RunSetDhcp;
-  return nullptr;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
+  using namespace tarvix::cli;
   if (argc < 2) {
-    std::cerr << kUsage;
-    return 2;
+    std::cerr << UsageText();
+    return kUsageError;
   }
-  Verb verb = FindVerb(argv[1]);
-  if (!verb) {
-    std::cerr << "tarvix: unknown command '" << argv[1] << "'\n" << kUsage;
-    return 2;
+  Command* command = FindCommand(argv[1]);
+  if (!command) {
+    std::cerr << "tarvix: unknown command '" << argv[1] << "'\n" << UsageText();
+    return kUsageError;
   }
   tarvix::PosixSocketApi sockets;
   tarvix::SystemClock clock;
@@ -43,10 +23,10 @@ int main(int argc, char** argv) {
   protocol.commands.SetTraceSink(nullptr);
   if (!protocol.network.StartNetwork()) {
     std::cerr << "tarvix: the network could not be started\n";
-    return 1;
+    return kFailure;
   }
   CliContext context{protocol, std::cout, std::cerr};
-  int status = verb(context, CliArgs(argv + 2, argv + argc));
+  const int status = command->Run(context, CliArgs(argv + 2, argv + argc));
   protocol.network.StopNetwork();
   return status;
 }

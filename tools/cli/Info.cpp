@@ -1,3 +1,5 @@
+#include "Info.h"
+
 #include <optional>
 #include <ostream>
 #include <string>
@@ -5,15 +7,14 @@
 #include "FixedText.h"
 #include "Json.h"
 #include "Protocol.h"
-#include "Verbs.h"
+#include "Utils.h"
 
-using tarvix::FieldText;
-
+namespace tarvix::cli {
 namespace {
 
 struct ValueQuery {
   const char* key;
-  int (tarvix::DeviceCommands::*run)();
+  int (DeviceCommands::*run)();
   char* field;
   size_t width;
 };
@@ -25,16 +26,16 @@ struct InfoResult {
 };
 
 // Emptied before each query, so a failure is told apart from an old value.
-std::optional<std::string> RunValueQuery(tarvix::Protocol& p, const ValueQuery& q) {
-  tarvix::CopyField(q.field, q.width, "");
+std::optional<std::string> RunValueQuery(Protocol& p, const ValueQuery& q) {
+  CopyField(q.field, q.width, "");
   if (!(p.commands.*q.run)()) return std::nullopt;
   return std::string(FieldText(q.field, q.width));
 }
 
-void PrintPortsJson(std::ostream& out, const tarvix::LanInfo& lan, bool present) {
+void PrintPortsJson(std::ostream& out, const LanInfo& lan, bool present) {
   out << "[";
   for (int i = 0; present && i < 2; ++i) {
-    const tarvix::LanPortEntry& e = lan.ports[i];
+    const LanPortEntry& e = lan.ports[i];
     if (i == 1 && FieldText(lan.ports[0].name) != "LAN1") break;
     out << (i ? ", " : "") << "{\"name\": " << JsonString(FieldText(e.name))
         << ", \"address\": " << JsonString(FieldText(e.address))
@@ -45,34 +46,34 @@ void PrintPortsJson(std::ostream& out, const tarvix::LanInfo& lan, bool present)
   out << "]";
 }
 
-void PrintSharesJson(std::ostream& out, const tarvix::ShareList& shares) {
+void PrintSharesJson(std::ostream& out, const ShareList& shares) {
   out << "[";
-  for (const tarvix::ShareNode* n = shares.Head(); n; n = n->next)
+  for (const ShareNode* n = shares.Head(); n; n = n->next)
     out << (n == shares.Head() ? "" : ", ") << JsonString(FieldText(n->name));
   out << "]";
 }
 
-void PrintPlain(std::ostream& out, const std::string& address, tarvix::Protocol& p,
+void PrintPlain(std::ostream& out, const std::string& address, Protocol& p,
                 const InfoResult& r, const ValueQuery* queries) {
   out << "Device " << address << "\n";
-  const tarvix::LanInfo& lan = p.session.lanInfo;
+  const LanInfo& lan = p.session.lanInfo;
   if (!r.lanAnswered || !lan.IsPresent()) out << "  Ports: none reported\n";
   for (int i = 0; r.lanAnswered && lan.IsPresent() && i < 2; ++i) {
     if (i == 1 && FieldText(lan.ports[0].name) != "LAN1") break;
-    const tarvix::LanPortEntry& e = lan.ports[i];
+    const LanPortEntry& e = lan.ports[i];
     out << "  Port " << FieldText(e.name) << ": " << FieldText(e.address) << " netmask "
         << FieldText(e.netmask) << " gateway "
         << (e.gateway[0] ? FieldText(e.gateway) : std::string_view("(none)")) << " dhcp "
         << FieldText(e.dhcpFlag) << "\n";
   }
   out << "  Shares:";
-  for (const tarvix::ShareNode* n = p.shares.Head(); n; n = n->next) out << " " << FieldText(n->name);
+  for (const ShareNode* n = p.shares.Head(); n; n = n->next) out << " " << FieldText(n->name);
   out << (r.sharesAnswered ? "\n" : " (no answer)\n");
   for (int i = 0; i < 6; ++i)
     out << "  " << queries[i].key << ": " << (r.values[i] ? *r.values[i] : "(no answer)") << "\n";
 }
 
-void PrintJson(std::ostream& out, const std::string& address, tarvix::Protocol& p,
+void PrintJson(std::ostream& out, const std::string& address, Protocol& p,
                const InfoResult& r, const ValueQuery* queries) {
   out << "{\"address\": " << JsonString(address) << ", \"ports\": ";
   PrintPortsJson(out, p.session.lanInfo, r.lanAnswered && p.session.lanInfo.IsPresent());
@@ -85,7 +86,7 @@ void PrintJson(std::ostream& out, const std::string& address, tarvix::Protocol& 
 
 }  // namespace
 
-int RunInfo(CliContext& context, const CliArgs& args) {
+int Info::Run(CliContext& context, const CliArgs& args) {
   std::string address;
   bool json = false;
   for (const std::string& a : args) {
@@ -93,23 +94,23 @@ int RunInfo(CliContext& context, const CliArgs& args) {
     else if (address.empty() && !a.empty() && a[0] != '-') address = a;
     else {
       context.err << "tarvix info: unexpected argument '" << a << "'\n";
-      return 2;
+      return kUsageError;
     }
   }
   if (address.empty()) {
     context.err << "tarvix info: an ADDRESS is needed\n";
-    return 2;
+    return kUsageError;
   }
-  if (!SelectListedDevice(context, address)) return 1;
-  tarvix::Protocol& p = context.protocol;
-  tarvix::DeviceSession& s = p.session;
+  if (!SelectListedDevice(context, address)) return kFailure;
+  Protocol& p = context.protocol;
+  DeviceSession& s = p.session;
   const ValueQuery queries[6] = {
-      {"ssl", &tarvix::DeviceCommands::QuerySsl, s.ssl, sizeof s.ssl},
-      {"domain", &tarvix::DeviceCommands::QueryDomain, s.domain, sizeof s.domain},
-      {"codepage", &tarvix::DeviceCommands::QueryCodepage, s.codepage, sizeof s.codepage},
-      {"ideok", &tarvix::DeviceCommands::QueryIdeOk, s.ideOk, sizeof s.ideOk},
-      {"sharename", &tarvix::DeviceCommands::QueryShareName, s.shareName, sizeof s.shareName},
-      {"bt_firmware", &tarvix::DeviceCommands::QueryBtFirmware, s.btFirmware, sizeof s.btFirmware},
+      {"ssl", &DeviceCommands::QuerySsl, s.ssl, sizeof s.ssl},
+      {"domain", &DeviceCommands::QueryDomain, s.domain, sizeof s.domain},
+      {"codepage", &DeviceCommands::QueryCodepage, s.codepage, sizeof s.codepage},
+      {"ideok", &DeviceCommands::QueryIdeOk, s.ideOk, sizeof s.ideOk},
+      {"sharename", &DeviceCommands::QueryShareName, s.shareName, sizeof s.shareName},
+      {"bt_firmware", &DeviceCommands::QueryBtFirmware, s.btFirmware, sizeof s.btFirmware},
   };
   InfoResult result;
   s.lanInfo.ports[0].name[0] = '\0';
@@ -118,5 +119,7 @@ int RunInfo(CliContext& context, const CliArgs& args) {
   for (int i = 0; i < 6; ++i) result.values[i] = RunValueQuery(p, queries[i]);
   if (json) PrintJson(context.out, address, p, result, queries);
   else PrintPlain(context.out, address, p, result, queries);
-  return 0;
+  return kSuccess;
 }
+
+}  // namespace tarvix::cli

@@ -1,21 +1,21 @@
+#include "Discover.h"
+
 #include <ostream>
 
 #include "DeviceList.h"
 #include "FixedText.h"
 #include "Json.h"
 #include "Protocol.h"
-#include "Verbs.h"
 
-using tarvix::FieldText;
-
+namespace tarvix::cli {
 namespace {
 
-void PrintPlain(std::ostream& out, const tarvix::DeviceNode& n) {
+void PrintPlain(std::ostream& out, const DeviceNode& n) {
   out << FieldText(n.name) << '\t' << FieldText(n.address) << '\t' << FieldText(n.netmask) << '\t'
       << FieldText(n.gateway) << '\t' << FieldText(n.model) << '\n';
 }
 
-void PrintJson(std::ostream& out, const tarvix::DeviceNode& n, bool first) {
+void PrintJson(std::ostream& out, const DeviceNode& n, bool first) {
   out << (first ? "\n  " : ",\n  ") << "{\"name\": " << JsonString(FieldText(n.name))
       << ", \"address\": " << JsonString(FieldText(n.address))
       << ", \"netmask\": " << JsonString(FieldText(n.netmask))
@@ -25,33 +25,25 @@ void PrintJson(std::ostream& out, const tarvix::DeviceNode& n, bool first) {
 
 }  // namespace
 
-int RunDiscover(CliContext& context, const CliArgs& args) {
+int Discover::Run(CliContext& context, const CliArgs& args) {
   bool json = false;
   for (const std::string& a : args) {
     if (a == "--json") {
       json = true;
     } else {
       context.err << "tarvix discover: unknown option '" << a << "'\n";
-      return 2;
+      return kUsageError;
     }
   }
   context.protocol.Search();
-  const tarvix::DeviceNode* n = context.protocol.devices.Head();
+  const DeviceNode* n = context.protocol.devices.Head();
   if (json) context.out << "[";
   for (bool first = true; n; n = n->next, first = false) {
     if (json) PrintJson(context.out, *n, first);
     else PrintPlain(context.out, *n);
   }
   if (json) context.out << (context.protocol.devices.IsEmpty() ? "]\n" : "\n]\n");
-  return 0;
+  return kSuccess;
 }
 
-bool SelectListedDevice(CliContext& context, const std::string& address) {
-  context.protocol.Search();
-  if (!context.protocol.devices.ContainsAddress(address)) {
-    context.err << "No device is listed at " << address << ".\n";
-    return false;
-  }
-  tarvix::CopyField(context.protocol.session.selectedAddress, address);
-  return true;
-}
+}  // namespace tarvix::cli
