@@ -5,7 +5,9 @@
 
 class QLineEdit;
 
-// An IPv4 address field: four octet fields that may all be blank.
+// An IPv4 address field: four octet fields that may all be blank. An octet field
+// holds nothing but a number 0..255 or no text: a larger number shows as 255 the
+// moment it is typed or set, so the field reads as it looks.
 class CIpAddressCtrl : public QFrame {
   Q_OBJECT
 

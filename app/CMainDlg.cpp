@@ -14,6 +14,7 @@
 #include "DialogUnits.h"
 #include "FixedText.h"
 #include "Protocol.h"
+#include "SkinFonts.h"
 #include "WindowShape.h"
 
 using namespace tarvix::app;
@@ -29,24 +30,11 @@ CSkinDialog::Settings MainWindowSkin() {
   return skin;
 }
 
-// The template's font, Arial 8 (11 pixels at the usual 96 dots per inch): the
-// labels were measured in it.
-QFont MakeTemplateFont() {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
-  return font;
-}
-
-QFont MakeListFont() {
-  // Tahoma at 13 pixels. The lists ask for the regular weight: the thinnest weight
-  // would pick a hairline face where the system has one, while Tahoma itself only
-  // comes in regular and bold. Without Tahoma the nearest sans-serif face is used.
-  QFont font(QStringLiteral("Tahoma"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(13);
-  font.setWeight(QFont::Normal);
-  return font;
+// The template runs "Gateway :" two units into its address field: a label ends
+// where the control it names begins, which still leaves room for its text.
+QRect EndBefore(QRect label, const QRect& next) {
+  if (label.intersects(next) && next.left() > label.left()) label.setRight(next.left() - 1);
+  return label;
 }
 
 QString FromBytes(std::string_view text) {
@@ -62,22 +50,31 @@ CMainDlg::CMainDlg(tarvix::Protocol& protocol, tarvix::platform::DriveService& d
   // A pop-up without caption or frame that still has its own taskbar button.
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   resize(kMainWindowSize);
-  setFont(MakeTemplateFont());
+  setFont(tarvix::skin::TemplateFont());
   CreateControls();
   ConnectHandlers();
 }
 
 void CMainDlg::CreateControls() {
+  QWidget* label = nullptr;  // the last label, until the control it names is placed
   for (const TemplateControl& control : MainDialogTemplate().controls) {
     QWidget* widget = CreateControl(control);
     QRect area = DluToPixels(control.x, control.y, control.w, control.h);
     // A drop-down's template height is that of its open list; closed, the box keeps
     // its own height.
     if (control.kind == ControlKind::DropDown) area.setHeight(widget->sizeHint().height());
-    // Labels were measured in Arial; a wider stand-in face must not cut them.
+    // "Netmask :" and "Receive DHCP :" need a few pixels more than the template
+    // gives them even in Arial's widths (a Windows label wraps its colon out of
+    // sight there), so a label grows to its text, into the free space before the
+    // control that follows it.
     if (control.kind == ControlKind::Label)
       area.setWidth(qMax(area.width(), widget->sizeHint().width()));
     widget->setGeometry(area);
+    if (label) {
+      label->setGeometry(EndBefore(label->geometry(), area));
+      label = nullptr;
+    }
+    if (control.kind == ControlKind::Label) label = widget;
     if (control.id != kNoId) {
       widget->setProperty(kControlIdProperty, control.id);
       widget->setObjectName(QStringLiteral("ctl%1").arg(control.id));
@@ -177,8 +174,8 @@ void CMainDlg::OnInitDialog() {
   setWindowTitle(QStringLiteral("Tarvix Storage Utility"));
   icon_ = QIcon(QStringLiteral(":/res/icon-128.png"));
   setWindowIcon(icon_);
-  deviceListFont_ = MakeListFont();
-  volumeListFont_ = MakeListFont();
+  deviceListFont_ = tarvix::skin::ListFont();
+  volumeListFont_ = tarvix::skin::ListFont();
   SetUpLists();
   SetButtonFaces();
   RefreshMappedDrives();

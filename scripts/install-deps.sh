@@ -8,6 +8,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libsmbclient-dev
   samba smbclient iproute2 xvfb xauth xdotool imagemagick python3 procps
+  fonts-liberation2 fonts-wine
 )
 
 missing=()

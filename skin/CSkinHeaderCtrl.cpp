@@ -1,9 +1,12 @@
 #include "CSkinHeaderCtrl.h"
 
+#include "SkinFonts.h"
+
 CSkinHeaderCtrl::CSkinHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
   setSectionsMovable(false);
   setSectionsClickable(false);
   setStretchLastSection(false);
   setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   setHighlightSections(false);
+  setFont(tarvix::skin::HeaderFont());
 }

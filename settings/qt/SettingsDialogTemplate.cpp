@@ -1,6 +1,6 @@
 #include "SettingsDialogTemplate.h"
 
-#include <QFont>
+#include "SkinFonts.h"
 
 namespace tarvix::settings::qt {
 
@@ -12,7 +12,7 @@ void PlaceControl(QWidget* control, int id, int x, int y, int w, int h) {
 }
 
 void ApplyTemplateFrame(QWidget* dialog, int widthUnits, int heightUnits) {
-  dialog->setFont(QFont(QStringLiteral("Arial"), 8));
+  dialog->setFont(tarvix::skin::TemplateFont());
   dialog->setFixedSize(DialogSizeToPixels(widthUnits, heightUnits));
   dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint);

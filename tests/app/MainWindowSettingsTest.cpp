@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "CSkinButton.h"
 #include "ControlIds.h"
 #include "DriveInUseDialogRunner.h"
+#include "FixedText.h"
 #include "LoginDialogRunner.h"
 #include "MainWindowFixture.h"
 #include "MessageBoxes.h"
@@ -79,6 +83,21 @@ bool Contains(const std::vector<uint8_t>& bytes, const std::string& text) {
   return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
 }
 
+// What an address control shows, its four octets joined by dots.
+std::string Displayed(const CIpAddressCtrl& field) {
+  QStringList octets;
+  for (int i = 0; i < CIpAddressCtrl::kFieldCount; ++i) octets << field.Field(i)->text();
+  return octets.join('.').toStdString();
+}
+
+// Types each octet afresh, key by key, as a user does.
+void Type(CIpAddressCtrl& field, const std::array<const char*, 4>& octets) {
+  for (int i = 0; i < CIpAddressCtrl::kFieldCount; ++i) {
+    field.Field(i)->clear();
+    QTest::keyClicks(field.Field(i), QString::fromLatin1(octets[static_cast<size_t>(i)]));
+  }
+}
+
 TEST_F(MainWindowSettingsTest, ApplyWithoutASelectedDeviceAsksForOne) {
   OpenWithSettings();
   Click(app::kApplyButton);
@@ -101,6 +120,33 @@ TEST_F(MainWindowSettingsTest, ApplySendsTheFixedAddressAndSearchesAgain) {
   EXPECT_TRUE(Contains(sockets.setRequests[0], "10.77.1.50"));
   EXPECT_EQ(sockets.discoveries, searchesBefore + 1);
   EXPECT_FALSE(window->Operations().IsBusy());
+}
+
+TEST_F(MainWindowSettingsTest, ApplySendsExactlyWhatTheAddressFieldsShow) {
+  sockets.devices[0].acceptsAdmin = true;
+  OpenWithSettings();
+  ClickDeviceRow(RowOf("10.77.1.2"));
+  // Octets above 255 typed into the fields read 255: a broadcast-style address
+  // (which the checks allow) and a valid netmask, nothing wrapped round.
+  Type(*window->AddressField(), {"10", "77", "1", "300"});
+  Type(*window->NetmaskField(), {"999", "256", "300", "0"});
+  const std::string address = Displayed(*window->AddressField());
+  const std::string netmask = Displayed(*window->NetmaskField());
+  const std::string gateway = Displayed(*window->GatewayField());
+  EXPECT_EQ(address, "10.77.1.255");
+  EXPECT_EQ(netmask, "255.255.255.0");
+  Click(app::kApplyButton);
+  EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+  const DeviceSession& session = protocol->session;
+  EXPECT_EQ(FieldText(session.lanInfo.ports[0].address), address);
+  EXPECT_EQ(FieldText(session.lanInfo.ports[0].netmask), netmask);
+  EXPECT_EQ(FieldText(session.lanInfo.ports[0].gateway), gateway);
+  EXPECT_EQ(FieldText(session.pendingAddress), address);
+  EXPECT_EQ(FieldText(session.pendingNetmask), netmask);
+  EXPECT_EQ(FieldText(session.pendingGateway), gateway);
+  ASSERT_EQ(sockets.setRequests.size(), 1u);
+  for (const std::string& shown : {address, netmask, gateway})
+    EXPECT_TRUE(Contains(sockets.setRequests[0], shown)) << shown;
 }
 
 TEST_F(MainWindowSettingsTest, WebManagementStartsTheDefaultBrowserOnTheDevice) {

@@ -26,7 +26,7 @@ TEST(CLoginDlg, FollowsItsTemplate) {
   EXPECT_EQ(dialog.windowTitle(), "Login");
   EXPECT_EQ(dialog.size(), QSize(307, 147));
   EXPECT_EQ(dialog.font().family(), "Arial");
-  EXPECT_EQ(dialog.font().pointSize(), 8);
+  EXPECT_EQ(dialog.font().pixelSize(), 11);  // Arial 8: 8 points at 96 dots per inch
   for (Placement p : {Placement{1016, Pixels(60, 26, 69, 14)}, Placement{1017, Pixels(60, 47, 69, 14)},
                       Placement{1, Pixels(135, 26, 62, 16)}, Placement{2, Pixels(135, 46, 62, 16)}}) {
     QWidget* control = ControlById<QWidget>(&dialog, p.id);
