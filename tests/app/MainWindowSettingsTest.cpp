@@ -16,6 +16,7 @@
 #include "MainWindowFixture.h"
 #include "MessageBoxes.h"
 #include "SettingsMessages.h"
+#include "WorkerThread.h"
 #include "platform/testing/FakeBrowserService.h"
 #include "platform/testing/FakeProcessLauncher.h"
 #include "platform/testing/FakeReachabilityChecker.h"
@@ -51,11 +52,20 @@ class CancellingDriveInUse final : public settings::DriveInUseDialogRunner {
   int Run() override { return 0; }
 };
 
+// Runs the reachability probe at once, so its answer is in before the window's
+// wait first looks: the counting clock does not really wait for a thread.
+class InlineWorkers final : public settings::WorkerStarter {
+ public:
+  void Finish() override {}
+  void Start(std::function<void()> job) override { job(); }
+};
+
 class MainWindowSettingsTest : public MainWindowFixture {
  protected:
   CMainDlg& OpenWithSettings() {
     CMainDlg& opened = Open();
-    opened.AttachSettings({reachability, browsers, launcher}, {&messages, &login, &driveInUse});
+    opened.AttachSettings({reachability, browsers, launcher, &workers},
+                          {&messages, &login, &driveInUse});
     return opened;
   }
 
@@ -73,6 +83,7 @@ class MainWindowSettingsTest : public MainWindowFixture {
   RecordingMessages messages;
   CancellingLogin login;
   CancellingDriveInUse driveInUse;
+  InlineWorkers workers;
 };
 
 bool Contains(const std::vector<uint8_t>& bytes, const std::string& text) {
