@@ -16,6 +16,8 @@ void MainWindowFixture::SetUp() {
 void MainWindowFixture::TearDown() {
   window.reset();
   protocol.reset();
+  // Every request the window sent was well formed and went where its device is.
+  for (const std::string& violation : sockets.violations) ADD_FAILURE() << violation;
 }
 
 ScriptedDevice MainWindowFixture::TwoPortDevice() {

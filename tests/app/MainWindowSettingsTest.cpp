@@ -100,7 +100,7 @@ TEST_F(MainWindowSettingsTest, ApplyWithoutASelectedDeviceAsksForOne) {
 }
 
 TEST_F(MainWindowSettingsTest, ApplySendsTheFixedAddressAndSearchesAgain) {
-  sockets.devices[0].acceptsAdmin = true;
+  sockets.devices[0].adminPassword = "";
   OpenWithSettings();
   ClickDeviceRow(RowOf("10.77.1.2"));
   window->AddressField()->SetAddress(0x0A4D0132);  // 10.77.1.50
