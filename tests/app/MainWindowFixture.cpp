@@ -40,7 +40,10 @@ CMainDlg& MainWindowFixture::Open() {
 
 void MainWindowFixture::ClickDeviceRow(int row) {
   CSkinListCtrl* list = window->DeviceList();
-  list->setCurrentItem(list->topLevelItem(row));
+  QTreeWidgetItem* item = list->topLevelItem(row);
+  // A row that is not there would click nothing and let the test go on quietly.
+  ASSERT_NE(item, nullptr) << "no device row " << row;
+  list->setCurrentItem(item);
   window->OnClickDeviceList();
 }
 

@@ -78,7 +78,11 @@ class MainWindowSettingsTest : public MainWindowFixture {
     return opened;
   }
 
-  void Click(int id) { qobject_cast<CSkinButton*>(window->Control(id))->click(); }
+  void Click(int id) {
+    auto* button = qobject_cast<CSkinButton*>(window->Control(id));
+    ASSERT_NE(button, nullptr) << id;
+    button->click();
+  }
 
   std::vector<std::string> ShownTexts() const {
     std::vector<std::string> texts;
