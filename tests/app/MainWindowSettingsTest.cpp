@@ -268,6 +268,24 @@ TEST_F(MainWindowSettingsTest, MappingAfterAnApplyNeverOffersTheAdministratorsPa
   EXPECT_EQ(ShownTexts().back(), settings::text::kMapFailed);
 }
 
+TEST_F(MainWindowSettingsTest, AfterAMappingTheVolumeListIgnoresTheCaseOfTheServer) {
+  drives.MapRemote('M', "\\\\nas\\MUSIC");  // made in the file manager, for the device NAS
+  OpenWithSettings();
+  ClickDeviceRow(RowOf("10.77.1.2"));
+  CSkinListCtrl* volumes = window->VolumeList();
+  ASSERT_NE(volumes, nullptr);
+  ASSERT_GT(volumes->GetItemCount(), 0);
+  ASSERT_EQ(volumes->GetItemText(0, 1), QStringLiteral("M:"));
+  volumes->setCurrentItem(volumes->topLevelItem(0));
+  ASSERT_EQ(window->DriveCombo()->currentText(), QStringLiteral("Z:"));
+  Click(app::kMapButton);
+  EXPECT_EQ(ShownTexts(), std::vector<std::string>{settings::text::kMapped});
+  EXPECT_EQ(window->DriveCombo()->itemText(0), QStringLiteral("Z: \\\\10.77.1.2\\music"));
+  // Z: (by address) and M: (by name, in other letters) both map the volume; the
+  // lowest letter is shown, as after a click.
+  EXPECT_EQ(volumes->GetItemText(0, 1), QStringLiteral("M:"));
+}
+
 TEST_F(MainWindowSettingsTest, ApplyMovesTheDeviceEntryThenSearchesAgain) {
   ScriptedDevice& nas = sockets.devices[0];
   nas.adminPassword = "";
