@@ -29,6 +29,7 @@ class DeviceSettings;
 class DriveInUseDialogRunner;
 class LoginDialogRunner;
 class MessageBoxes;
+class WorkerStarter;
 }  // namespace tarvix::settings
 
 namespace tarvix::app {
@@ -39,6 +40,8 @@ struct SettingsServices {
   platform::ReachabilityChecker& reachability;
   const platform::BrowserService& browsers;
   platform::ProcessLauncher& launcher;
+  // Where the reachability probe runs; null: a thread of the settings' own.
+  settings::WorkerStarter* workers = nullptr;
 };
 
 // How the settings flows talk to the user. A null entry stands for the window's

@@ -24,9 +24,12 @@ void CMainDlg::AttachSettings(const SettingsServices& services, const SettingsTa
   if (!driveInUse)
     driveInUse = (ownDriveInUse_ = std::make_unique<qt::QtDriveInUseDialogRunner>(this)).get();
   const tarvix::settings::SettingsServices system{system_, drives_, services.reachability,
-                                                  services.browsers, services.launcher};
+                                                  services.browsers, services.launcher,
+                                                  services.workers};
+  // The protocol's clock is the window's: the flows' waits keep the window painting.
   settings_ = std::make_unique<tarvix::settings::DeviceSettings>(
-      protocol_.session, protocol_.commands, *messages, *login, *driveInUse, system);
+      protocol_.session, protocol_.commands, protocol_.network.GetClock(), *messages, *login,
+      *driveInUse, system);
 }
 
 // The apply, web and map flows wait on the device (login, settings, domain query,

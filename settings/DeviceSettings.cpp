@@ -4,11 +4,12 @@
 
 namespace tarvix::settings {
 
-DeviceSettings::DeviceSettings(DeviceSession& session, DeviceCommands& commands,
+DeviceSettings::DeviceSettings(DeviceSession& session, DeviceCommands& commands, Clock& clock,
                                MessageBoxes& messages, LoginDialogRunner& login,
                                DriveInUseDialogRunner& driveInUse,
                                const SettingsServices& services)
     : operations_(commands),
+      clock_(clock),
       context_{session, operations_, state_, messages, login, services.system},
       driveInUse_(driveInUse),
       services_(services) {}
@@ -18,8 +19,8 @@ LanApplyResult DeviceSettings::ApplyLanSettings(LanForm& form, PanelView& panel)
 }
 
 bool DeviceSettings::LaunchWebManagement(PanelView& panel) {
-  WebServices web{services_.reachability, services_.browsers, services_.launcher, sleeper_,
-                  workers_};
+  WebServices web{services_.reachability, services_.browsers, services_.launcher, clock_,
+                  Workers()};
   return settings::LaunchWebManagement(context_, panel, web);
 }
 

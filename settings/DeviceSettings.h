@@ -1,4 +1,5 @@
 #pragma once
+#include "Clock.h"
 #include "ApplyLanSettings.h"
 #include "DriveInUseDialogRunner.h"
 #include "DriveMapping.h"
@@ -7,7 +8,6 @@
 #include "ProtocolOperations.h"
 #include "SettingsContext.h"
 #include "SettingsState.h"
-#include "Sleeper.h"
 #include "WebManagement.h"
 #include "WorkerThread.h"
 
@@ -20,16 +20,22 @@ struct SettingsServices {
   platform::ReachabilityChecker& reachability;
   const platform::BrowserService& browsers;
   platform::ProcessLauncher& launcher;
+  // Where the reachability probe runs; null: the settings' own thread. With a
+  // clock that does not really wait, a test needs a starter that runs the
+  // probe before the wait looks, or the look races the thread.
+  WorkerStarter* workers = nullptr;
 };
 
 // The main window's way into the settings flows: one object for the window's
 // lifetime, holding the flows' process-wide switches. The window supplies its
-// message boxes and dialogs and, per click, its panel and address form.
+// message boxes and dialogs and, per click, its panel and address form. Every
+// wait of the flows pauses through `clock`, which for the window is the
+// protocol's clock (the window's own), so a wait never stops the painting.
 class DeviceSettings {
  public:
-  DeviceSettings(DeviceSession& session, DeviceCommands& commands, MessageBoxes& messages,
-                 LoginDialogRunner& login, DriveInUseDialogRunner& driveInUse,
-                 const SettingsServices& services);
+  DeviceSettings(DeviceSession& session, DeviceCommands& commands, Clock& clock,
+                 MessageBoxes& messages, LoginDialogRunner& login,
+                 DriveInUseDialogRunner& driveInUse, const SettingsServices& services);
 
   LanApplyResult ApplyLanSettings(LanForm& form, PanelView& panel);
   bool LaunchWebManagement(PanelView& panel);
@@ -40,9 +46,11 @@ class DeviceSettings {
   SettingsState& State() { return state_; }
 
  private:
+  WorkerStarter& Workers() { return services_.workers ? *services_.workers : workers_; }
+
   SettingsState state_;
   ProtocolOperations operations_;
-  SystemSleeper sleeper_;
+  Clock& clock_;
   SettingsContext context_;
   DriveInUseDialogRunner& driveInUse_;
   SettingsServices services_;

@@ -26,8 +26,8 @@ void CheckReachability(platform::ReachabilityChecker& checker, const std::string
   reachResult.store(reached ? kReachable : kUnreachable);
 }
 
-bool WaitForReachability(std::atomic<int>& reachResult, Sleeper& sleeper,
-                         MessageBoxes& messages, PanelView& panel) {
+bool WaitForReachability(std::atomic<int>& reachResult, Clock& clock, MessageBoxes& messages,
+                         PanelView& panel) {
   for (int pauses = 0;; ++pauses) {
     const int result = reachResult.load();
     if (result == kReachable) break;
@@ -36,7 +36,7 @@ bool WaitForReachability(std::atomic<int>& reachResult, Sleeper& sleeper,
       ReportUnavailable(messages, panel);
       return false;
     }
-    sleeper.Sleep(kPollPauseMs);
+    clock.Pause(kPollPauseMs);
   }
   reachResult.store(kReachPending);
   return true;

@@ -4,9 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "Clock.h"
+
 #include "MessageBoxes.h"
 #include "PanelView.h"
-#include "Sleeper.h"
 #include "platform/ReachabilityChecker.h"
 
 namespace tarvix::settings {
@@ -29,7 +30,9 @@ void CheckReachability(platform::ReachabilityChecker& checker, const std::string
 // Looks at the worker's answer now and after one and two seconds. When the device
 // cannot be reached, or has not answered by then, it says so, refreshes the drive
 // lists, searches again and forgets the selected device. Leaves reachResult 0.
-bool WaitForReachability(std::atomic<int>& reachResult, Sleeper& sleeper,
-                         MessageBoxes& messages, PanelView& panel);
+// The pauses go through `clock`: on the window thread that is the window's clock,
+// so the window goes on painting while it waits.
+bool WaitForReachability(std::atomic<int>& reachResult, Clock& clock, MessageBoxes& messages,
+                         PanelView& panel);
 
 }  // namespace tarvix::settings

@@ -44,7 +44,7 @@ bool LaunchWebManagement(SettingsContext& context, PanelView& panel, WebServices
   panel.SetSelectedHost(row->address);
   const bool secure = IsSecureFlagSet(FieldText(context.session.ssl));
   StartProbe(context, services, row->address, secure);
-  if (!WaitForReachability(context.state.reachResult, services.sleeper, context.messages, panel))
+  if (!WaitForReachability(context.state.reachResult, services.clock, context.messages, panel))
     return false;
   OpenPages(services, row->address, secure);
   return true;

@@ -1,7 +1,7 @@
 #pragma once
+#include "Clock.h"
 #include "PanelView.h"
 #include "SettingsContext.h"
-#include "Sleeper.h"
 #include "WorkerThread.h"
 #include "platform/BrowserService.h"
 #include "platform/ProcessLauncher.h"
@@ -13,11 +13,12 @@ namespace tarvix::settings {
 inline constexpr int kBrowserShowState = 0;
 
 // The system services the web launch needs. The checker must outlive `workers`.
+// The wait for the probe pauses through `clock`, the clock of the calling thread.
 struct WebServices {
   platform::ReachabilityChecker& reachability;
   const platform::BrowserService& browsers;
   platform::ProcessLauncher& launcher;
-  Sleeper& sleeper;
+  Clock& clock;
   WorkerStarter& workers;
 };
 

@@ -31,7 +31,9 @@ QStringList ComboItems(const QComboBox* combo) {
 }
 
 void Click(CMainDlg& window, int id) {
-  qobject_cast<CSkinButton*>(window.Control(id))->click();
+  auto* button = qobject_cast<CSkinButton*>(window.Control(id));
+  ASSERT_NE(button, nullptr) << id;
+  button->click();
 }
 
 class MainWindowTest : public MainWindowFixture {};
@@ -44,7 +46,9 @@ TEST_F(MainWindowTest, FirstSearchEndsBeforeTheWindowFirstShows) {
       if (event->type() == QEvent::Show && rowsAtShow < 0) {
         auto* window = static_cast<CMainDlg*>(watched);
         rowsAtShow = window->DeviceList()->GetItemCount();
-        searchEnabledAtShow = window->Control(app::kSearchButton)->isEnabled();
+        // Checked, not assumed: a missing button leaves the flag false and fails below.
+        QWidget* search = window->Control(app::kSearchButton);
+        searchEnabledAtShow = search && search->isEnabled();
       }
       return false;
     }
@@ -69,19 +73,21 @@ TEST_F(MainWindowTest, SearchEmptiesThePanelFirstAndResetsTheSelection) {
   ASSERT_EQ(w.VolumeList()->GetItemCount(), 2);
   ASSERT_FALSE(w.AddressField()->IsBlank());
 
+  QWidget* search = w.Control(app::kSearchButton);
+  ASSERT_NE(search, nullptr);
   bool emptiedBeforeSearch = false;
   sockets.onDiscover = [&] {
     emptiedBeforeSearch = w.DeviceList()->GetItemCount() == 0 &&
                           w.VolumeList()->GetItemCount() == 0 && w.AddressField()->IsBlank() &&
                           w.NetmaskField()->IsBlank() && w.GatewayField()->IsBlank() &&
                           w.PortCombo()->count() == 0 && !w.PortCombo()->isEnabled() &&
-                          !w.Control(app::kSearchButton)->isEnabled();
+                          !search->isEnabled();
   };
   Click(w, app::kSearchButton);
   EXPECT_TRUE(emptiedBeforeSearch);
   EXPECT_EQ(w.deviceSelected(), 0);
   EXPECT_EQ(w.DeviceList()->GetItemCount(), 2);
-  EXPECT_TRUE(w.Control(app::kSearchButton)->isEnabled());
+  EXPECT_TRUE(search->isEnabled());
 }
 
 TEST_F(MainWindowTest, DeviceRowsShowNameAddressNetmaskGateway) {
@@ -226,9 +232,12 @@ TEST_F(MainWindowTest, HiddenControlsAreNeverVisible) {
   CMainDlg& w = Open();
   ClickDeviceRow(RowOf("10.77.1.12"));
   Click(w, app::kSearchButton);
-  for (int id : {app::kLanguageButton, app::kBtButton, app::kWidgetButton, app::kPortCombo})
-    EXPECT_FALSE(w.Control(id)->isVisible()) << id;
-  EXPECT_TRUE(w.Control(app::kDeviceList)->isVisible());
+  for (int id : {app::kLanguageButton, app::kBtButton, app::kWidgetButton, app::kPortCombo,
+                 app::kDeviceList}) {
+    QWidget* control = w.Control(id);
+    ASSERT_NE(control, nullptr) << id;
+    EXPECT_EQ(control->isVisible(), id == app::kDeviceList) << id;
+  }
 }
 
 TEST_F(MainWindowTest, ControlsSitWhereTheTemplatePutsThem) {
@@ -247,7 +256,9 @@ TEST_F(MainWindowTest, ControlsSitWhereTheTemplatePutsThem) {
   }
   EXPECT_EQ(ComboItems(w.DhcpCombo()), (QStringList{QStringLiteral("Disable"), QStringLiteral("Enable")}));
   EXPECT_EQ(w.DeviceList()->columnWidth(1), 85);
-  EXPECT_EQ(w.VolumeList()->headerItem()->text(1), QStringLiteral("Location"));
+  QTreeWidgetItem* header = w.VolumeList()->headerItem();
+  ASSERT_NE(header, nullptr);
+  EXPECT_EQ(header->text(1), QStringLiteral("Location"));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheSocketsAndTheCloseButtonDoesNot) {

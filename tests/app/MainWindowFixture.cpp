@@ -16,6 +16,8 @@ void MainWindowFixture::SetUp() {
 void MainWindowFixture::TearDown() {
   window.reset();
   protocol.reset();
+  // Every request the window sent was well formed and went where its device is.
+  for (const std::string& violation : sockets.violations) ADD_FAILURE() << violation;
 }
 
 ScriptedDevice MainWindowFixture::TwoPortDevice() {
@@ -38,7 +40,10 @@ CMainDlg& MainWindowFixture::Open() {
 
 void MainWindowFixture::ClickDeviceRow(int row) {
   CSkinListCtrl* list = window->DeviceList();
-  list->setCurrentItem(list->topLevelItem(row));
+  QTreeWidgetItem* item = list->topLevelItem(row);
+  // A row that is not there would click nothing and let the test go on quietly.
+  ASSERT_NE(item, nullptr) << "no device row " << row;
+  list->setCurrentItem(item);
   window->OnClickDeviceList();
 }
 

@@ -135,7 +135,9 @@ TEST_F(MainWindowInLab, AppliedFixedAddressMovesTheDeviceAndTheSearchFindsItTher
   ClickRow(devices, nas);
   ASSERT_EQ(devices.GetItemText(nas, 1), QStringLiteral("10.77.1.20"));
   window.AddressField()->SetAddress(0x0A4D0128);  // 10.77.1.40
-  qobject_cast<CSkinButton*>(window.Control(tarvix::app::kApplyButton))->click();
+  auto* apply = qobject_cast<CSkinButton*>(window.Control(tarvix::app::kApplyButton));
+  ASSERT_NE(apply, nullptr);
+  apply->click();
 
   const int moved = RowOf(devices, QStringLiteral("Office-NAS"));
   ASSERT_GE(moved, 0);

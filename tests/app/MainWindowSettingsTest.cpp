@@ -3,16 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QAbstractItemModel>
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "CIpAddressCtrl.h"
 #include "CSkinButton.h"
+#include "CSkinListCtrl.h"
 #include "ControlIds.h"
 #include "DriveInUseDialogRunner.h"
 #include "FixedText.h"
@@ -20,6 +23,7 @@
 #include "MainWindowFixture.h"
 #include "MessageBoxes.h"
 #include "SettingsMessages.h"
+#include "WorkerThread.h"
 #include "platform/testing/FakeBrowserService.h"
 #include "platform/testing/FakeProcessLauncher.h"
 #include "platform/testing/FakeReachabilityChecker.h"
@@ -40,13 +44,18 @@ class RecordingMessages final : public settings::MessageBoxes {
   std::vector<Shown> shown;
 };
 
-// Every login dialog is cancelled; the tests' devices need none.
-class CancellingLogin final : public settings::LoginDialogRunner {
+// Each login dialog is answered with the next scripted entry (none: Cancel);
+// once the script is used up every dialog is cancelled.
+class ScriptedLogin final : public settings::LoginDialogRunner {
  public:
   std::optional<settings::LoginEntry> Run(const settings::LoginPreset&) override {
     ++runs;
-    return std::nullopt;
+    if (script.empty()) return std::nullopt;
+    auto next = script.front();
+    script.pop_front();
+    return next;
   }
+  std::deque<std::optional<settings::LoginEntry>> script;
   int runs = 0;
 };
 
@@ -55,15 +64,28 @@ class CancellingDriveInUse final : public settings::DriveInUseDialogRunner {
   int Run() override { return 0; }
 };
 
+// Runs the reachability probe at once, so its answer is in before the window's
+// wait first looks: the counting clock does not really wait for a thread.
+class InlineWorkers final : public settings::WorkerStarter {
+ public:
+  void Finish() override {}
+  void Start(std::function<void()> job) override { job(); }
+};
+
 class MainWindowSettingsTest : public MainWindowFixture {
  protected:
   CMainDlg& OpenWithSettings() {
     CMainDlg& opened = Open();
-    opened.AttachSettings({reachability, browsers, launcher}, {&messages, &login, &driveInUse});
+    opened.AttachSettings({reachability, browsers, launcher, &workers},
+                          {&messages, &login, &driveInUse});
     return opened;
   }
 
-  void Click(int id) { qobject_cast<CSkinButton*>(window->Control(id))->click(); }
+  void Click(int id) {
+    auto* button = qobject_cast<CSkinButton*>(window->Control(id));
+    ASSERT_NE(button, nullptr) << id;
+    button->click();
+  }
 
   std::vector<std::string> ShownTexts() const {
     std::vector<std::string> texts;
@@ -75,8 +97,9 @@ class MainWindowSettingsTest : public MainWindowFixture {
   platform::testing::FakeBrowserService browsers;
   platform::testing::FakeProcessLauncher launcher;
   RecordingMessages messages;
-  CancellingLogin login;
+  ScriptedLogin login;
   CancellingDriveInUse driveInUse;
+  InlineWorkers workers;
 };
 
 bool Contains(const std::vector<uint8_t>& bytes, const std::string& text) {
@@ -108,7 +131,7 @@ TEST_F(MainWindowSettingsTest, ApplyWithoutASelectedDeviceAsksForOne) {
 }
 
 TEST_F(MainWindowSettingsTest, ApplySendsTheFixedAddressAndSearchesAgain) {
-  sockets.devices[0].acceptsAdmin = true;
+  sockets.devices[0].adminPassword = "";
   OpenWithSettings();
   ClickDeviceRow(RowOf("10.77.1.2"));
   window->AddressField()->SetAddress(0x0A4D0132);  // 10.77.1.50
@@ -123,7 +146,7 @@ TEST_F(MainWindowSettingsTest, ApplySendsTheFixedAddressAndSearchesAgain) {
 }
 
 TEST_F(MainWindowSettingsTest, ApplySendsExactlyWhatTheAddressFieldsShow) {
-  sockets.devices[0].acceptsAdmin = true;
+  sockets.devices[0].adminPassword = "";
   OpenWithSettings();
   ClickDeviceRow(RowOf("10.77.1.2"));
   // Octets above 255 typed into the fields read 255: a broadcast-style address
@@ -170,6 +193,244 @@ TEST_F(MainWindowSettingsTest, MapWithoutASelectedVolumeWarns) {
   EXPECT_EQ(messages.shown[0].text, settings::text::kSelectDevice);
   EXPECT_EQ(messages.shown[0].caption, settings::text::kCaptionWarning);
   EXPECT_TRUE(drives.Connects().empty());
+}
+
+
+// The fields of a set request as the device reads them.
+uint32_t LengthField(const std::vector<uint8_t>& bytes, size_t at) {
+  return static_cast<uint32_t>(bytes[at]) | static_cast<uint32_t>(bytes[at + 1]) << 8 |
+         static_cast<uint32_t>(bytes[at + 2]) << 16 | static_cast<uint32_t>(bytes[at + 3]) << 24;
+}
+
+std::string TextAt(const std::vector<uint8_t>& bytes, size_t at, size_t width) {
+  std::string text(bytes.begin() + static_cast<long>(at),
+                   bytes.begin() + static_cast<long>(at + width));
+  return text.substr(0, text.find('\0'));
+}
+
+std::string PayloadOf(const std::vector<uint8_t>& set) {
+  return std::string(set.begin() + 60, set.end());
+}
+
+// A device that reports no ports and accepts the administrator without a password.
+ScriptedDevice PlainDevice() {
+  ScriptedDevice plain = MakeDevice("Plain", "10.77.1.5", "10.77.1.1");
+  plain.adminPassword = "";
+  return plain;
+}
+
+// The second of two clicks in a row: a device without ports, or one that answers
+// nothing. Both are shown from their row alone, and Apply must send nothing of
+// the device clicked first.
+struct SecondClick {
+  const char* name;
+  bool answers;
+};
+void PrintTo(const SecondClick& c, std::ostream* os) { *os << c.name; }
+
+class ApplyAfterTwoClicks : public MainWindowSettingsTest,
+                            public ::testing::WithParamInterface<SecondClick> {};
+
+TEST_P(ApplyAfterTwoClicks, SendsNothingOfTheDeviceClickedFirst) {
+  ScriptedDevice second = PlainDevice();
+  second.answersQueries = GetParam().answers;
+  sockets.devices.push_back(second);
+  sockets.devices[0].adminPassword = "";
+  OpenWithSettings();
+  ClickDeviceRow(RowOf("10.77.1.2"));
+  ASSERT_EQ(window->PortCombo()->count(), 1);  // the first device reported its port
+  ClickDeviceRow(RowOf("10.77.1.5"));
+  EXPECT_EQ(window->PortCombo()->count(), 0);
+  EXPECT_FALSE(window->PortCombo()->isEnabled());
+  EXPECT_STREQ(protocol->session.lanInfo.ports[0].name, "");
+  EXPECT_STREQ(protocol->session.lanInfo.ports[0].address, "10.77.1.5");
+
+  Click(app::kApplyButton);
+  if (!GetParam().answers) {
+    // No answer to the login check counts as a refusal: nothing at all is sent.
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{settings::text::kWrongAdminPassword});
+    EXPECT_TRUE(sockets.setRequests.empty());
+    return;
+  }
+  EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+  ASSERT_EQ(sockets.setRequests.size(), 1u);
+  const std::vector<uint8_t>& set = sockets.setRequests[0];
+  ASSERT_GE(set.size(), 60u);
+  EXPECT_EQ(set[21], 1);  // a fixed address, not the port record (command 21)
+  EXPECT_EQ(LengthField(set, 56), 9u);
+  EXPECT_EQ(PayloadOf(set), "10.77.1.5");
+  EXPECT_EQ(TextAt(set, 24, 16), "255.255.255.0");
+  EXPECT_EQ(TextAt(set, 40, 16), "10.77.1.1");
+  EXPECT_EQ((SentRequest{0, set}.TargetAddress()), "10.77.1.5");
+}
+
+INSTANTIATE_TEST_SUITE_P(SecondDevice, ApplyAfterTwoClicks,
+                         ::testing::Values(SecondClick{"WithoutPorts", true},
+                                           SecondClick{"Silent", false}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(MainWindowSettingsTest, SecureFlagOfTheDeviceClickedBeforeIsNotCarriedOver) {
+  sockets.devices[0].ssl = "1";
+  ScriptedDevice silent = PlainDevice();
+  silent.answersQueries = false;
+  sockets.devices.push_back(silent);
+  browsers.SetDefault("firefox");
+  browsers.SetCommand("firefox", "/usr/bin/firefox");
+  reachability.Open("10.77.1.5", 80);
+  OpenWithSettings();
+  ClickDeviceRow(RowOf("10.77.1.2"));
+  ClickDeviceRow(RowOf("10.77.1.5"));
+  Click(app::kWebButton);
+  EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+  ASSERT_EQ(launcher.Execs().size(), 1u);
+  EXPECT_EQ(launcher.Execs()[0].commandLine, "/usr/bin/firefox http://10.77.1.5");
+}
+
+TEST_F(MainWindowSettingsTest, MappingAfterAnApplyNeverOffersTheAdministratorsPassword) {
+  sockets.devices[0].adminPassword = "pw";
+  // The administrator's login is typed; the share login that follows is cancelled.
+  login.script = {settings::LoginEntry{"admin", "pw"}};
+  drives.SetDefaultConnectResult(86);  // the share refuses every attempt
+  OpenWithSettings();
+  ClickDeviceRow(RowOf("10.77.1.2"));
+  Click(app::kApplyButton);
+  ASSERT_EQ(sockets.setRequests.size(), 1u);
+  ASSERT_STREQ(protocol->session.loginPassword, "pw");  // what the Apply left behind
+
+  ClickDeviceRow(RowOf("10.77.1.2"));
+  CSkinListCtrl* volumes = window->VolumeList();
+  ASSERT_NE(volumes, nullptr);
+  ASSERT_GT(volumes->GetItemCount(), 0);
+  volumes->setCurrentItem(volumes->topLevelItem(0));
+  Click(app::kMapButton);
+  EXPECT_EQ(login.runs, 2);
+  ASSERT_EQ(drives.Connects().size(), 2u);  // the silent attempt, then the cancelled login's
+  for (const platform::ConnectRequest& request : drives.Connects()) {
+    EXPECT_EQ(request.remoteName, "\\\\10.77.1.2\\music");
+    EXPECT_EQ(request.account, "");
+    EXPECT_EQ(request.password, std::optional<std::string>(""));
+  }
+  EXPECT_EQ(ShownTexts().back(), settings::text::kMapFailed);
+}
+
+TEST_F(MainWindowSettingsTest, AfterAMappingTheVolumeListIgnoresTheCaseOfTheServer) {
+  drives.MapRemote('M', "\\\\nas\\MUSIC");  // made in the file manager, for the device NAS
+  OpenWithSettings();
+  ClickDeviceRow(RowOf("10.77.1.2"));
+  CSkinListCtrl* volumes = window->VolumeList();
+  ASSERT_NE(volumes, nullptr);
+  ASSERT_GT(volumes->GetItemCount(), 0);
+  ASSERT_EQ(volumes->GetItemText(0, 1), QStringLiteral("M:"));
+  volumes->setCurrentItem(volumes->topLevelItem(0));
+  ASSERT_EQ(window->DriveCombo()->currentText(), QStringLiteral("Z:"));
+  Click(app::kMapButton);
+  EXPECT_EQ(ShownTexts(), std::vector<std::string>{settings::text::kMapped});
+  EXPECT_EQ(window->DriveCombo()->itemText(0), QStringLiteral("Z: \\\\10.77.1.2\\music"));
+  // Z: (by address) and M: (by name, in other letters) both map the volume; the
+  // lowest letter is shown, as after a click.
+  EXPECT_EQ(volumes->GetItemText(0, 1), QStringLiteral("M:"));
+}
+
+TEST_F(MainWindowSettingsTest, ApplyMovesTheDeviceEntryThenSearchesAgain) {
+  ScriptedDevice& nas = sockets.devices[0];
+  nas.adminPassword = "";
+  const std::array<uint8_t, 6> identity = nas.identity;
+  OpenWithSettings();
+  ClickDeviceRow(RowOf("10.77.1.2"));
+  window->AddressField()->SetAddress(0x0A4D0132);  // 10.77.1.50
+
+  // What the protocol holds when the search after the change begins: the window
+  // empties its device list first, before the device list is rebuilt.
+  struct Seen {
+    bool found = false;
+    bool oldAddressGone = false;
+    std::vector<uint8_t> deviceId;
+    std::string netmask, gateway, selectedAddress;
+    int discoveries = 0;
+  };
+  std::optional<Seen> seen;
+  // The connection ends with this test's locals, not with the window: tearing the
+  // window down resets the list's model too.
+  QObject scope;
+  QObject::connect(window->DeviceList()->model(), &QAbstractItemModel::modelAboutToBeReset,
+                   &scope, [&] {
+                     if (seen) return;
+                     seen.emplace();
+                     const DeviceNode* moved = protocol->devices.FindByAddress("10.77.1.50");
+                     seen->found = moved != nullptr;
+                     seen->oldAddressGone = !protocol->devices.FindByAddress("10.77.1.2");
+                     if (moved) {
+                       seen->deviceId.assign(moved->deviceId, moved->deviceId + 10);
+                       seen->netmask = moved->netmask;
+                       seen->gateway = moved->gateway;
+                     }
+                     seen->selectedAddress = protocol->session.selectedAddress;
+                     seen->discoveries = sockets.discoveries;
+                   });
+  const int searchesBefore = sockets.discoveries;
+  Click(app::kApplyButton);
+  EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+  ASSERT_EQ(sockets.setRequests.size(), 1u);
+  const std::vector<uint8_t>& set = sockets.setRequests[0];
+  ASSERT_EQ(set.size(), 180u);
+  EXPECT_EQ(set[21], 21);  // the device reported its port: the whole record goes
+  EXPECT_EQ(TextAt(set, 60, 10), "LAN");
+  EXPECT_EQ(TextAt(set, 70, 16), "10.77.1.50");
+
+  ASSERT_TRUE(seen.has_value());
+  EXPECT_EQ(seen->discoveries, searchesBefore);
+  EXPECT_TRUE(seen->found);
+  EXPECT_TRUE(seen->oldAddressGone);
+  std::vector<uint8_t> expectedId(identity.begin(), identity.end());
+  expectedId.insert(expectedId.end(), {10, 77, 1, 50});
+  EXPECT_EQ(seen->deviceId, expectedId);
+  EXPECT_EQ(seen->netmask, "255.255.255.0");
+  EXPECT_EQ(seen->gateway, "10.77.1.1");
+  EXPECT_EQ(seen->selectedAddress, "10.77.1.50");
+
+  // The new search finds the device at its new address; nothing is selected.
+  EXPECT_EQ(sockets.discoveries, searchesBefore + 1);
+  EXPECT_EQ(RowOf("10.77.1.2"), -1);
+  ASSERT_GE(RowOf("10.77.1.50"), 0);
+  EXPECT_EQ(window->deviceSelected(), 0);
+  EXPECT_STREQ(protocol->session.selectedAddress, "10.77.1.50");
+  ClickDeviceRow(RowOf("10.77.1.50"));
+  EXPECT_EQ(window->VolumeList()->GetItemCount(), 2);
+}
+
+TEST_F(MainWindowSettingsTest, EachDeviceIsQueriedAndSetThroughItsOwnInterface) {
+  sockets.localAddresses = {"10.77.1.1", "10.77.2.1"};
+  ScriptedDevice far = MakeDevice("Far", "10.77.2.2", "10.77.2.1");
+  far.interfaceIndex = 1;
+  far.portText = "LAN:10.77.2.2:255.255.255.0:10.77.2.1:0";
+  far.shareText = "films";
+  far.ssl = "1";
+  far.adminPassword = "";
+  sockets.devices.push_back(far);
+  OpenWithSettings();
+  ASSERT_GE(RowOf("10.77.2.2"), 0);
+
+  ClickDeviceRow(RowOf("10.77.1.2"));
+  EXPECT_EQ(window->VolumeList()->GetItemCount(), 2);
+  ClickDeviceRow(RowOf("10.77.2.2"));
+  ASSERT_EQ(window->VolumeList()->GetItemCount(), 1);
+  EXPECT_EQ(window->VolumeList()->GetItemText(0, 0), QStringLiteral("films"));
+  EXPECT_EQ(window->PortCombo()->count(), 1);
+  EXPECT_STREQ(protocol->session.ssl, "1");
+  Click(app::kApplyButton);
+  EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+  ASSERT_EQ(sockets.setRequests.size(), 1u);
+
+  int farRequests = 0;
+  for (const SentRequest& request : sockets.sent) {
+    if (request.Type() != 3 && request.Type() != 5) continue;
+    const bool forFar = request.TargetAddress() == "10.77.2.2";
+    farRequests += forFar;
+    EXPECT_EQ(request.interfaceIndex, forFar ? 1 : 0)
+        << "command " << int(request.Command()) << " for " << request.TargetAddress();
+  }
+  EXPECT_EQ(farRequests, 5);  // port text, shares, secure flag, login check, the set
+  EXPECT_GE(RowOf("10.77.2.2"), 0);  // still there after the search that followed
 }
 
 }  // namespace

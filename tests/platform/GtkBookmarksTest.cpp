@@ -60,7 +60,9 @@ TEST(GtkBookmarksTest, FirstBookmarkOfALetterWinsAndRemoveTakesAll) {
   GtkBookmarks bookmarks;
   bookmarks.Add('H', UncPath{"one", "a", ""});
   bookmarks.Add('H', UncPath{"two", "b", ""});
-  EXPECT_EQ(bookmarks.ShareOf('H')->server, "one");
+  const auto share = bookmarks.ShareOf('H');
+  ASSERT_TRUE(share.has_value());
+  EXPECT_EQ(share->server, "one");
   EXPECT_TRUE(bookmarks.Remove('H'));
   EXPECT_EQ(bookmarks.ShareOf('H'), std::nullopt);
 }

@@ -52,8 +52,11 @@ TEST_F(DiscoveryTest, SelectorsRepeatsAndFirstInterfaceWins) {
   EXPECT_EQ(Listed(), (std::vector<std::string>{"basic@10.77.1.10#0", "ext@10.77.1.11#0",
                                                 "model@10.77.1.12#1"}));
   const DeviceNode* n = protocol.devices.FindByAddress("10.77.1.12");
+  const DeviceNode* extended = protocol.devices.FindByAddress("10.77.1.11");
+  ASSERT_NE(n, nullptr);
+  ASSERT_NE(extended, nullptr);
   EXPECT_STREQ(n->model, "NV-A20");
-  EXPECT_STREQ(protocol.devices.FindByAddress("10.77.1.11")->model, "");
+  EXPECT_STREQ(extended->model, "");
   EXPECT_EQ(sockets.polls(0), 32);  // every datagram used up a poll
 }
 

@@ -172,6 +172,43 @@ TEST_F(DriveMapping, NoDriveLetterStopsSilently) {
   EXPECT_TRUE(drives.cancels.empty());
 }
 
+// A mapping that starts where an Apply left off: the administrator's name and
+// password are still in the login fields. A cancelled share login must send
+// empty credentials to the share, never the administrator's.
+struct StaleLoginCase {
+  const char* name;
+  std::optional<platform::WindowsVersion> version;
+  std::optional<std::string> domain;
+  Log connects;
+};
+void PrintTo(const StaleLoginCase& c, std::ostream* os) { *os << c.name; }
+
+class StaleLogin : public DriveMapping, public ::testing::WithParamInterface<StaleLoginCase> {};
+
+TEST_P(StaleLogin, CancelledShareLoginSendsEmptyCredentials) {
+  h.system.record = GetParam().version;
+  h.operations.domain = GetParam().domain;
+  CopyField(h.session.loginUser, "admin");
+  CopyField(h.session.loginPassword, "adminpw");
+  RefuseAll();
+  EXPECT_FALSE(Map());
+  EXPECT_EQ(h.login.presets.size(), 1u);  // shown once, and cancelled
+  EXPECT_EQ(Connects(), GetParam().connects);
+  EXPECT_STREQ(h.session.loginUser, "");
+  EXPECT_STREQ(h.session.loginPassword, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, StaleLogin,
+    ::testing::Values(
+        StaleLoginCase{"NoDomain", std::nullopt, "",
+                       {kShare + "||persistent", kShare + "||persistent"}},
+        StaleLoginCase{"Domain", std::nullopt, "CORP",
+                       {kShare + "CORP\\alice|-|persistent", kShare + "CORP\\||persistent"}},
+        StaleLoginCase{"WindowsNt", testing::NtVersion(4, 0), std::nullopt,
+                       Log(6, kShare + "||persistent")}),
+    [](const auto& param) { return std::string(param.param.name); });
+
 TEST_F(DriveMapping, UnmapDisconnectsTheSelectedVolumesLetter) {
   panel.volumeLocation = "G:";
   EXPECT_TRUE(Unmap());

@@ -2,12 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include "FakeSocketApi.h"
 #include "support/RecordingFakes.h"
 
 namespace tarvix::settings {
 namespace {
 
 using Log = std::vector<std::string>;
+
+// The counting clock, with a hook that runs at each pause (given the number of
+// pauses so far), so an answer can come in while the window waits.
+class AnsweringClock final : public tarvix::testing::CountingClock {
+ public:
+  void Pause(int milliseconds) override {
+    CountingClock::Pause(milliseconds);
+    if (onPause) onPause(static_cast<int>(pauses.size()));
+  }
+  std::function<void(int)> onPause;
+};
 
 TEST(CheckReachability, ProbesTheWebPortOfTheScheme) {
   testing::FakeReachabilityChecker checker;
@@ -34,15 +46,15 @@ class WaitTable : public ::testing::TestWithParam<WaitRow> {};
 TEST_P(WaitTable, LooksAtZeroOneAndTwoSeconds) {
   const auto& row = GetParam();
   std::atomic<int> result{row.answerAtPause == 0 ? row.answer : 0};
-  testing::FakeSleeper sleeper;
-  sleeper.onSleep = [&](int n) {
+  AnsweringClock clock;
+  clock.onPause = [&](int n) {
     if (n == row.answerAtPause) result.store(row.answer);
   };
   testing::FakeMessageBoxes messages;
   testing::FakePanel panel;
-  EXPECT_EQ(WaitForReachability(result, sleeper, messages, panel), row.reached);
+  EXPECT_EQ(WaitForReachability(result, clock, messages, panel), row.reached);
   EXPECT_EQ(result.load(), 0);
-  EXPECT_EQ(sleeper.pauses, row.pauses);
+  EXPECT_EQ(clock.pauses, row.pauses);
   EXPECT_EQ(messages.shown.size(), row.reached ? 0u : 1u);
 }
 
@@ -58,10 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WaitForReachability, GivingUpTellsRefreshesSearchesAndForgetsTheDevice) {
   std::atomic<int> result{-1};
-  testing::FakeSleeper sleeper;
+  tarvix::testing::CountingClock clock;
   testing::FakeMessageBoxes messages;
   testing::FakePanel panel;
-  EXPECT_FALSE(WaitForReachability(result, sleeper, messages, panel));
+  EXPECT_FALSE(WaitForReachability(result, clock, messages, panel));
   EXPECT_EQ(messages.shown, (std::vector<testing::ShownMessage>{
                                 {"Device is no longer available.", "Warning",
                                  MessageIcon::Exclamation}}));

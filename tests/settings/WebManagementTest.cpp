@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FakeSocketApi.h"
 #include "Reachability.h"
 #include "WorkerThread.h"
 #include "support/SettingsHarness.h"
@@ -24,9 +25,9 @@ class WebLaunch : public ::testing::Test {
   testing::FakeReachabilityChecker checker;
   testing::FakeBrowserService browsers;
   testing::FakeProcessLauncher launcher;
-  testing::FakeSleeper sleeper;
+  tarvix::testing::CountingClock clock;
   testing::FakeWorkers workers;
-  WebServices services{checker, browsers, launcher, sleeper, workers};
+  WebServices services{checker, browsers, launcher, clock, workers};
 };
 
 TEST_F(WebLaunch, NoSelectedRowIsReported) {
@@ -78,6 +79,8 @@ TEST_F(WebLaunch, ALateAnswerOfAnEarlierProbeDoesNotCount) {
   EXPECT_FALSE(Launch());
   EXPECT_EQ(workers.finishes, 1);
   EXPECT_TRUE(launcher.started.empty());
+  // The wait pauses through the caller's clock: the window's one keeps it painting.
+  EXPECT_EQ(clock.pauses, (std::vector<int>{1000, 1000}));
 }
 
 TEST(WorkerThread, RunsTheJobOnAnotherThreadAndJoinsIt) {

@@ -100,9 +100,9 @@ TEST_F(SettingsLab, WebLaunchStartsTheBrowserOnlyForAnAnsweringDevice) {
   browsers.name = "firefox-esr.desktop";
   browsers.command = "firefox-esr";
   testing::FakeProcessLauncher launcher;
-  SystemSleeper sleeper;
+  SystemClock clock;
   WorkerThread workers;
-  WebServices services{checker, browsers, launcher, sleeper, workers};
+  WebServices services{checker, browsers, launcher, clock, workers};
   EXPECT_TRUE(LaunchWebManagement(h.context, panel, services));
   EXPECT_EQ(launcher.started, std::vector<std::string>{"firefox-esr http://" + address});
   CopyField(h.session.ssl, "1");

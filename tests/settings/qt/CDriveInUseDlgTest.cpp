@@ -22,11 +22,15 @@ TEST(CDriveInUseDlg, FollowsItsTemplate) {
   EXPECT_EQ(dialog.windowTitle(), "");
   EXPECT_EQ(dialog.size(), QSize(247, 119));
   EXPECT_EQ(dialog.SkinSettings().backgroundId, 270);
-  EXPECT_EQ(ControlById<QWidget>(&dialog, 1)->geometry(), Pixels(15, 44, 62, 16));
-  EXPECT_EQ(ControlById<QWidget>(&dialog, 2)->geometry(), Pixels(81, 44, 62, 16));
-  EXPECT_TRUE(ControlById<QPushButton>(&dialog, 1)->isDefault());
-  EXPECT_EQ(ControlById<CSkinButton>(&dialog, 1)->GetFaces().normal, 306);
-  EXPECT_EQ(ControlById<CSkinButton>(&dialog, 2)->GetFaces().normal, 304);
+  auto* ok = ControlById<CSkinButton>(&dialog, 1);
+  auto* cancel = ControlById<CSkinButton>(&dialog, 2);
+  ASSERT_NE(ok, nullptr);
+  ASSERT_NE(cancel, nullptr);
+  EXPECT_EQ(ok->geometry(), Pixels(15, 44, 62, 16));
+  EXPECT_EQ(cancel->geometry(), Pixels(81, 44, 62, 16));
+  EXPECT_TRUE(ok->isDefault());
+  EXPECT_EQ(ok->GetFaces().normal, 306);
+  EXPECT_EQ(cancel->GetFaces().normal, 304);
   QStringList labels;
   for (QLabel* label : dialog.findChildren<QLabel*>()) labels << label->text();
   labels.sort();
@@ -36,15 +40,21 @@ TEST(CDriveInUseDlg, FollowsItsTemplate) {
 
 TEST(CDriveInUseDlg, AnswersOneOnlyForOk) {
   CDriveInUseDlg dialog;
-  ControlById<QPushButton>(&dialog, 1)->click();
+  auto* ok = ControlById<QPushButton>(&dialog, 1);
+  auto* cancel = ControlById<QPushButton>(&dialog, 2);
+  ASSERT_NE(ok, nullptr);
+  ASSERT_NE(cancel, nullptr);
+  ok->click();
   EXPECT_EQ(dialog.answer(), 1);
-  ControlById<QPushButton>(&dialog, 2)->click();
+  cancel->click();
   EXPECT_EQ(dialog.answer(), 0);
 }
 
 TEST(QtDriveInUseDialogRunner, EscapeAndCloseCountAsCancel) {
   qt::QtDriveInUseDialogRunner runner(nullptr);
-  testing::WhenModal([](QWidget* modal) { ControlById<QPushButton>(modal, 1)->click(); });
+  testing::WhenModal([](QWidget* modal) {
+    if (auto* ok = testing::ControlOrClose<QPushButton>(modal, 1)) ok->click();
+  });
   EXPECT_EQ(runner.Run(), 1);
   testing::WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
   EXPECT_EQ(runner.Run(), 0);
@@ -57,7 +67,11 @@ TEST(QtMessageBoxes, ShowsTextCaptionIconAndOk) {
   QString seen;
   testing::WhenModal([&seen](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
+    if (!box) {
+      ADD_FAILURE() << "the modal window is no message box";
+      if (modal) modal->close();
+      return;
+    }
     seen = box->text() + "|" + box->windowTitle() + "|" + QString::number(box->icon()) + "|" +
            QString::number(box->standardButtons());
     box->accept();
@@ -75,12 +89,16 @@ TEST(QtMessageBoxes, ShowNormalPointerOverBusyWindow) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   Qt::CursorShape whileOpen = Qt::WaitCursor;
   testing::WhenModal([&whileOpen](QWidget* modal) {
-    whileOpen = QApplication::overrideCursor()->shape();
-    modal->close();
+    const QCursor* cursor = QApplication::overrideCursor();
+    EXPECT_NE(cursor, nullptr);
+    if (cursor) whileOpen = cursor->shape();
+    if (modal) modal->close();
   });
   boxes.Show("Successfully mapped drive.", "Confirm", MessageIcon::Information);
   EXPECT_EQ(whileOpen, Qt::ArrowCursor);
-  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  const QCursor* after = QApplication::overrideCursor();
+  ASSERT_NE(after, nullptr);
+  EXPECT_EQ(after->shape(), Qt::WaitCursor);
   QApplication::restoreOverrideCursor();
 }
 

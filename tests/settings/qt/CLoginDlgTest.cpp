@@ -45,8 +45,12 @@ TEST(CLoginDlg, SkinAndButtonFaces) {
   EXPECT_EQ(dialog.SkinSettings().backgroundId, 272);
   EXPECT_FALSE(dialog.SkinSettings().dragByClientArea);
   EXPECT_EQ(dialog.SkinSettings().excludedIds, (std::vector<int>{1016, 1017}));
-  const auto ok = ControlById<CSkinButton>(&dialog, 1)->GetFaces();
-  const auto cancel = ControlById<CSkinButton>(&dialog, 2)->GetFaces();
+  auto* okButton = ControlById<CSkinButton>(&dialog, 1);
+  auto* cancelButton = ControlById<CSkinButton>(&dialog, 2);
+  ASSERT_NE(okButton, nullptr);
+  ASSERT_NE(cancelButton, nullptr);
+  const auto ok = okButton->GetFaces();
+  const auto cancel = cancelButton->GetFaces();
   EXPECT_EQ((std::vector<int>{ok.normal, ok.pressed, ok.hover, ok.disabled}),
             (std::vector<int>{306, 307, 307, 307}));
   EXPECT_EQ((std::vector<int>{cancel.normal, cancel.pressed, cancel.hover, cancel.disabled}),
@@ -57,6 +61,7 @@ TEST(CLoginDlg, SeventeenthCharacterCannotBeTyped) {
   CLoginDlg dialog({"", false});
   for (int id : {1016, 1017}) {
     auto* edit = ControlById<QLineEdit>(&dialog, id);
+    ASSERT_NE(edit, nullptr) << id;
     QTest::keyClicks(edit, "abcdefghijklmnopq");
     EXPECT_EQ(edit->text(), "abcdefghijklmnop") << id;
   }
@@ -64,29 +69,46 @@ TEST(CLoginDlg, SeventeenthCharacterCannotBeTyped) {
 
 TEST(CLoginDlg, PasswordIsHidden) {
   CLoginDlg dialog({"", false});
-  EXPECT_EQ(ControlById<QLineEdit>(&dialog, 1017)->echoMode(), QLineEdit::Password);
-  EXPECT_EQ(ControlById<QLineEdit>(&dialog, 1016)->echoMode(), QLineEdit::Normal);
+  auto* password = ControlById<QLineEdit>(&dialog, 1017);
+  auto* user = ControlById<QLineEdit>(&dialog, 1016);
+  ASSERT_NE(password, nullptr);
+  ASSERT_NE(user, nullptr);
+  EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+  EXPECT_EQ(user->echoMode(), QLineEdit::Normal);
 }
 
 TEST(CLoginDlg, PresetDecidesTheUserName) {
   CLoginDlg admin({"admin", true});
   auto* user = ControlById<QLineEdit>(&admin, 1016);
+  auto* password = ControlById<QLineEdit>(&admin, 1017);
+  ASSERT_NE(user, nullptr);
+  ASSERT_NE(password, nullptr);
   EXPECT_EQ(user->text(), "admin");
   EXPECT_FALSE(user->isEnabled());
-  EXPECT_TRUE(ControlById<QLineEdit>(&admin, 1017)->isEnabled());
+  EXPECT_TRUE(password->isEnabled());
   CLoginDlg share({"", false});
-  EXPECT_EQ(ControlById<QLineEdit>(&share, 1016)->text(), "");
-  EXPECT_TRUE(ControlById<QLineEdit>(&share, 1016)->isEnabled());
+  auto* shareUser = ControlById<QLineEdit>(&share, 1016);
+  ASSERT_NE(shareUser, nullptr);
+  EXPECT_EQ(shareUser->text(), "");
+  EXPECT_TRUE(shareUser->isEnabled());
 }
 
 TEST(CLoginDlg, OkReadsBothEditsCancelReadsNothing) {
   CLoginDlg dialog({"", false});
-  QTest::keyClicks(ControlById<QLineEdit>(&dialog, 1016), "bob");
-  QTest::keyClicks(ControlById<QLineEdit>(&dialog, 1017), "pw");
-  ControlById<QPushButton>(&dialog, 2)->click();
+  auto* user = ControlById<QLineEdit>(&dialog, 1016);
+  auto* password = ControlById<QLineEdit>(&dialog, 1017);
+  auto* ok = ControlById<QPushButton>(&dialog, 1);
+  auto* cancel = ControlById<QPushButton>(&dialog, 2);
+  ASSERT_NE(user, nullptr);
+  ASSERT_NE(password, nullptr);
+  ASSERT_NE(ok, nullptr);
+  ASSERT_NE(cancel, nullptr);
+  QTest::keyClicks(user, "bob");
+  QTest::keyClicks(password, "pw");
+  cancel->click();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_EQ(dialog.userName(), "");
-  ControlById<QPushButton>(&dialog, 1)->click();
+  ok->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(dialog.userName(), "bob");
   EXPECT_EQ(dialog.password(), "pw");
@@ -95,8 +117,10 @@ TEST(CLoginDlg, OkReadsBothEditsCancelReadsNothing) {
 TEST(QtLoginDialogRunner, ReturnsTheEntryOrNothingOnCancel) {
   qt::QtLoginDialogRunner runner(nullptr);
   testing::WhenModal([](QWidget* modal) {
-    QTest::keyClicks(ControlById<QLineEdit>(modal, 1017), "secret");
-    QTest::keyClick(ControlById<QLineEdit>(modal, 1017), Qt::Key_Return);
+    auto* password = testing::ControlOrClose<QLineEdit>(modal, 1017);
+    if (!password) return;
+    QTest::keyClicks(password, "secret");
+    QTest::keyClick(password, Qt::Key_Return);
   });
   auto entry = runner.Run({"admin", true});
   ASSERT_TRUE(entry);

@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +16,19 @@ T* ControlById(QWidget* dialog, int id) {
   for (QWidget* child : dialog->findChildren<QWidget*>())
     if (child->property(qt::kControlIdProperty).toInt() == id) return qobject_cast<T*>(child);
   return nullptr;
+}
+
+// For a modal handler: the control of the modal dialog with `id`. When there is
+// none the test fails and the dialog is closed, so the modal loop still ends (an
+// ASSERT would return with the dialog open and the test would hang).
+template <typename T>
+T* ControlOrClose(QWidget* modal, int id) {
+  T* control = modal ? ControlById<T>(modal, id) : nullptr;
+  if (!control) {
+    ADD_FAILURE() << "no control " << id << " in the modal dialog";
+    if (modal) modal->close();
+  }
+  return control;
 }
 
 // Runs `handle` on the modal window once the modal loop that the caller starts next

@@ -14,7 +14,6 @@
 #include "LoginDialogRunner.h"
 #include "MessageBoxes.h"
 #include "PanelView.h"
-#include "Sleeper.h"
 #include "WorkerThread.h"
 #include "platform/BrowserService.h"
 #include "platform/DriveService.h"
@@ -229,17 +228,6 @@ class FakeReachabilityChecker final : public platform::ReachabilityChecker {
   bool reachable = true;
   std::vector<std::string> probes;
   std::chrono::milliseconds lastTimeout{0};
-};
-
-// Counts pauses; `onSleep` runs at each, given the number of pauses so far.
-class FakeSleeper final : public Sleeper {
- public:
-  void Sleep(int milliseconds) override {
-    pauses.push_back(milliseconds);
-    if (onSleep) onSleep(static_cast<int>(pauses.size()));
-  }
-  std::vector<int> pauses;
-  std::function<void(int)> onSleep;
 };
 
 // Runs the job on the calling thread at once, or keeps it for the test to run.
