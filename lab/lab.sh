@@ -46,7 +46,7 @@ Environment:
   TARVIX_DEVSIM       path of tarvix-devsim (default: the newest in build*/ of the tree)
   TARVIX_LAB_RUNTIME  runtime folder (default /run/tarvix-lab)
 Exits 77 with "SKIPPED: reason" when the lab cannot be made here (not root, no
-`ip netns`).
+`ip netns`, or network namespaces refused, as in many containers).
 USAGE
 }
 
@@ -130,9 +130,16 @@ cmd_up() {
   check_link "$links"
   require_lab_support
   ns_exists "$(host_ns "$name")" && die "lab '$name' exists already"
+  # Root is not always enough (a container may withhold the right to make network
+  # namespaces): the first one tells whether this machine can hold a lab at all.
+  local host why
+  host=$(host_ns "$name")
+  if ! why=$(ip netns add "$host" 2>&1); then
+    skip "network namespaces cannot be made here (${why//$'\n'/ })"
+  fi
+  ip -n "$host" link set lo up
   mkdir -p "$(lab_dir "$name")"
   echo "$links" >"$(lab_dir "$name")/links"
-  add_namespace "$(host_ns "$name")"
   local k
   for ((k = 1; k <= links; k++)); do
     add_link "$name" "$k"

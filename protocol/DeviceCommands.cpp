@@ -53,7 +53,8 @@ int DeviceCommands::RunQuery(const QuerySpec& query, const uint8_t* payload, siz
                                     payloadLength, request);
   if (length == 0) return 0;
   return network_.RunExchange(node->interfaceIndex, request, length, kQueryReply,
-                              session_.selectedAddress, flushPolls, query.missLimit);
+                              session_.selectedAddress, flushPolls, query.missLimit,
+                              query.replyLength);
 }
 
 int DeviceCommands::QueryText(uint8_t command, int missLimit, char* field, size_t width,
@@ -76,8 +77,10 @@ int DeviceCommands::VerifyLogin() {
   n += 2;
   std::memcpy(payload + n, password.data(), password.size());
   n += password.size();
-  if (!RunQuery({kCmdLoginCheck, kMissShort}, payload, n, 0)) return 0;
-  return static_cast<int8_t>(network_.ReceiveArea()[kValueOffset]);
+  // A reply cut before its verdict byte is not accepted: byte 28 of the receive area
+  // would still hold an earlier reply's byte, and a refusal would pass for a yes.
+  if (!RunQuery({kCmdLoginCheck, kMissShort, kLoginReplyLength}, payload, n, 0)) return 0;
+  return ReadLoginVerdict(network_.ReceiveArea(), network_.ReceivedLength());
 }
 
 int DeviceCommands::QueryShareList() {
@@ -127,6 +130,8 @@ int DeviceCommands::SetDhcp() {
   if (!network_.RunExchange(node->interfaceIndex, request, length, kSetReply, nullptr, 0,
                             kMissDhcp))
     return 0;
+  // The exchange accepts only replies that carry the whole header, so the address that
+  // the device reports (bytes 17-20) is always there.
   std::string reported = ReportedAddress(network_.ReceiveArea(), network_.ReceivedLength());
   MoveNode(*node, reported);
   CopyField(session_.selectedAddress, reported);

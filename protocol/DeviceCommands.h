@@ -3,6 +3,8 @@
 #include <functional>
 #include <string_view>
 
+#include "ProtocolConstants.h"
+
 namespace tarvix {
 
 class Network;
@@ -39,6 +41,8 @@ class DeviceCommands {
   struct QuerySpec {
     uint8_t command;
     int missLimit;
+    // What the reply's reader needs; the value text needs no more than the header.
+    size_t replyLength = kReplyHeaderSize;
   };
   // Runs one value query; on success the reply is in the network's receive area.
   int RunQuery(const QuerySpec& query, const uint8_t* payload, size_t payloadLength,

@@ -1,5 +1,6 @@
 #include "Network.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -84,8 +85,10 @@ std::string ReportedAddress(const uint8_t* datagram, size_t length) {
   return FormatAddress(datagram + kReportedAddressOffset);
 }
 
-Network::ExchangeStep Network::JudgeReply(uint8_t expectedType, const char* matchAddress) const {
+Network::ExchangeStep Network::JudgeReply(uint8_t expectedType, const char* matchAddress,
+                                          size_t replyLength) const {
   if (received_ == 0 || area_[0] != expectedType) return ExchangeStep::Skip;
+  if (received_ < std::max(kReplyHeaderSize, replyLength)) return ExchangeStep::Skip;
   if (!IsOurReply(area_, received_)) return ExchangeStep::Miss;
   if (matchAddress == nullptr) return ExchangeStep::Accept;
   std::string reported = ReportedAddress(area_, received_);
@@ -94,7 +97,8 @@ Network::ExchangeStep Network::JudgeReply(uint8_t expectedType, const char* matc
 }
 
 int Network::RunExchange(int i, const uint8_t* request, size_t length, uint8_t expectedType,
-                         const char* matchAddress, int flushPolls, int missLimit) {
+                         const char* matchAddress, int flushPolls, int missLimit,
+                         size_t replyLength) {
   for (int f = 0; f < flushPolls; ++f) PollReceive(i);
   SendToGroup(i, request, length);
   int misses = 0;
@@ -104,7 +108,7 @@ int Network::RunExchange(int i, const uint8_t* request, size_t length, uint8_t e
     PollOutcome outcome = PollReceive(i);
     ExchangeStep step = ExchangeStep::Miss;
     if (outcome == PollOutcome::ReadFailed) step = ExchangeStep::Skip;
-    if (outcome == PollOutcome::Read) step = JudgeReply(expectedType, matchAddress);
+    if (outcome == PollOutcome::Read) step = JudgeReply(expectedType, matchAddress, replyLength);
     if (step == ExchangeStep::Accept) return 1;
     if (step == ExchangeStep::Skip && ++skips <= skipBudget) continue;
     if (++misses > missLimit) return 0;

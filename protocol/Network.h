@@ -37,9 +37,15 @@ class Network {
 
   // 1 with the accepted reply in the receive area, 0 on failure. `matchAddress` null
   // means "no match address"; an empty text matches nothing.
+  //
+  // The receive area is reused and only the byte after a datagram is cleared, so a
+  // reader that looked past a short reply would see an earlier datagram's bytes. A
+  // reply is therefore accepted only when it carries the whole reply header and the
+  // `replyLength` bytes that the caller's reader needs; a shorter one is skipped like
+  // a failed read (it is not an answer, so it costs no miss).
   int RunExchange(int interfaceIndex, const uint8_t* request, size_t length,
                   uint8_t expectedType, const char* matchAddress, int flushPolls,
-                  int missLimit);
+                  int missLimit, size_t replyLength = kReplyHeaderSize);
 
   const uint8_t* ReceiveArea() const { return area_; }
   size_t ReceivedLength() const { return received_; }
@@ -52,7 +58,8 @@ class Network {
 
  private:
   enum class ExchangeStep { Skip, Miss, Accept };
-  ExchangeStep JudgeReply(uint8_t expectedType, const char* matchAddress) const;
+  ExchangeStep JudgeReply(uint8_t expectedType, const char* matchAddress,
+                          size_t replyLength) const;
   bool ValidSlot(int interfaceIndex) const;
 
   SocketApi& sockets_;

@@ -107,4 +107,9 @@ std::string_view ReadValueText(const uint8_t* d, size_t length) {
   return ReadTextField(d, length, kValueOffset, length - kValueOffset);
 }
 
+int ReadLoginVerdict(const uint8_t* d, size_t length) {
+  if (length < kLoginReplyLength) return 0;
+  return static_cast<int8_t>(d[kValueOffset]);
+}
+
 }  // namespace tarvix

@@ -44,4 +44,11 @@ bool ReadDiscoveryReply(const uint8_t* datagram, size_t length, DiscoveryReply& 
 // The value text of a query reply: from byte 28 to the first NUL or the datagram's end.
 std::string_view ReadValueText(const uint8_t* datagram, size_t length);
 
+// A login reply is as long as the header and its verdict byte at 28.
+inline constexpr size_t kLoginReplyLength = kValueOffset + 1;
+
+// The login check's verdict, byte 28 read as a signed number (not 0: accepted). A
+// reply without that byte carries no verdict, which is a refusal.
+int ReadLoginVerdict(const uint8_t* datagram, size_t length);
+
 }  // namespace tarvix

@@ -50,5 +50,7 @@ enum Command : uint8_t {
 inline constexpr size_t kReportedAddressOffset = 17;
 inline constexpr size_t kDeviceIdOffset = 11;
 inline constexpr size_t kValueOffset = 28;
+// Type, ClientId echo and DeviceId: what every reply carries before its own fields.
+inline constexpr size_t kReplyHeaderSize = 21;
 
 }  // namespace tarvix

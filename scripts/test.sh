@@ -13,10 +13,18 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTARVIX_FUZZ=ON 
   -DTARVIX_GUI=OFF -DTARVIX_BENCH=OFF -DTARVIX_AREAS="protocol;fuzz" >/dev/null
 ninja -C build-fuzz reply_readers_fuzz
 corpus=$(mktemp -d)
+fuzz_log=$(mktemp)
 cp fuzz/corpus/* "$corpus"/
-build-fuzz/fuzz/reply_readers_fuzz -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
-  "$corpus" 2>&1 | tail -n 5
-rm -rf "$corpus"
+# A sanitizer report or a reader that looked past its datagram (the target's marker
+# check) ends the run with a crash file in the current folder.
+if ! build-fuzz/fuzz/reply_readers_fuzz -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
+  "$corpus" >"$fuzz_log" 2>&1; then
+  tail -n 60 "$fuzz_log"
+  echo "test: the fuzzer found a fault" >&2
+  exit 1
+fi
+tail -n 5 "$fuzz_log"
+rm -rf "$corpus" "$fuzz_log"
 
 # The window's tests run once, in the plain build below; everything under it runs
 # sanitized here too.

@@ -38,6 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                     GoodFault{"wrongtype", Make([](Fault& f) { f.wrongType = true; })},
                     GoodFault{"misaddressed:10.0.0.9",
                               Make([](Fault& f) { f.misaddressed = Ipv4{10, 0, 0, 9}; })},
+                    GoodFault{"truncate:24", Make([](Fault& f) { f.truncate = 24; })},
+                    GoodFault{"truncate:0", Make([](Fault& f) { f.truncate = 0; })},
                     GoodFault{"delay:5, repeat:2 ,foreign", Make([](Fault& f) {
                                 f.delayMs = 5;
                                 f.repeat = 2;
@@ -46,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FaultParsing, RefusesNonsense) {
   for (const char* text : {"", "loud", "delay", "delay:-1", "delay:x", "repeat:0", "repeat:101",
-                           "misaddressed:1.2.3", "silent,", "silent:1"}) {
+                           "misaddressed:1.2.3", "silent,", "silent:1", "truncate",
+                           "truncate:-1", "truncate:65536", "truncate:2x"}) {
     std::string error;
     EXPECT_FALSE(ParseFault(text, error)) << text;
     EXPECT_FALSE(error.empty()) << text;
@@ -71,6 +74,28 @@ TEST(DistortReply, ChangesOnlyWhatTheFaultSays) {
   auto moved = original;
   DistortReply(moved, Make([](Fault& f) { f.misaddressed = Ipv4{9, 8, 7, 6}; }));
   EXPECT_EQ(std::vector(moved.begin() + 17, moved.begin() + 21), (std::vector<std::uint8_t>{9, 8, 7, 6}));
+}
+
+TEST(DistortReply, TruncateCutsAfterTheOtherFaults) {
+  std::vector<std::uint8_t> original(30, 7);
+  original[0] = kTypeQueryReply;
+
+  auto cut = original;
+  DistortReply(cut, Make([](Fault& f) {
+    f.truncate = 24;
+    f.misaddressed = Ipv4{9, 8, 7, 6};
+  }));
+  ASSERT_EQ(cut.size(), 24u);
+  EXPECT_EQ(std::vector(cut.begin() + 17, cut.begin() + 21), (std::vector<std::uint8_t>{9, 8, 7, 6}));
+  EXPECT_EQ(std::vector(cut.begin() + 21, cut.end()), std::vector(original.begin() + 21, original.begin() + 24));
+
+  // Inside the header, and a reply already shorter than the cut.
+  auto header = original;
+  DistortReply(header, Make([](Fault& f) { f.truncate = 5; }));
+  EXPECT_EQ(header, std::vector(original.begin(), original.begin() + 5));
+  auto whole = original;
+  DistortReply(whole, Make([](Fault& f) { f.truncate = 100; }));
+  EXPECT_EQ(whole, original);
 }
 
 TEST(DistortReply, WrongTypeIsNeverTheAwaitedOne) {

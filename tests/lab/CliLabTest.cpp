@@ -54,6 +54,30 @@ fault.15 = silent
   EXPECT_NE(out.find("No device is listed at 10.77.1.99."), std::string::npos);
 }
 
+// The port query just before the login check leaves "LAN1..." in the receive area, so
+// a login reply cut before its verdict byte would read the "L" there as a yes.
+TEST_F(CliLabTest, SetDhcpRefusesALoginReplyWithoutItsVerdict) {
+  StartSim(1, R"(
+[Cut]
+address = 10.77.1.20
+gateway = 10.77.1.1
+port = LAN1:10.77.1.20:255.255.255.0:10.77.1.1:0
+admin_password = secret
+fault.4 = truncate:24
+)");
+  std::string out;
+  EXPECT_EQ(RunCommand("TARVIX_PASSWORD=secret setsid " + Tool() +
+                           " set-dhcp 10.77.1.20 </dev/null 2>&1",
+                       &out),
+            1);
+  EXPECT_EQ(out, "Wrong administrator password input!\n");
+  std::string log = ReadWholeFile(LogPath(1));
+  EXPECT_NE(log.find(" tx dev=Cut type=4 cmd=4 len=24 "), std::string::npos) << log;
+  EXPECT_NE(log.find(" type=3 cmd=4 "), std::string::npos) << log;  // the login checks came
+  // No set request (type 5) reached the device.
+  EXPECT_EQ(log.find(" type=5 "), std::string::npos) << log;
+}
+
 }  // namespace
 }  // namespace tarvix::lab
 

@@ -86,6 +86,35 @@ TEST_F(NetworkTest, OtherTypesAndFailedReadsAreSkippedWithoutPause) {
   EXPECT_EQ(sockets.polls(0), 4);
 }
 
+// A reply shorter than the header, or than what the caller's reader needs, is not an
+// answer: it is skipped like a failed read and the exchange waits on without a pause.
+TEST_F(NetworkTest, RepliesTooShortForTheirReaderAreSkipped) {
+  struct Case {
+    size_t replyLength;  // what the caller asks for
+    size_t shortLength;  // a reply that is one byte too short
+  };
+  const Bytes reply = QueryReplyBytes(kClientId, device, "1");
+  auto cut = [&](size_t n) { return Bytes(reply.begin(), reply.begin() + static_cast<long>(n)); };
+  for (const Case c : {Case{0, 20}, Case{21, 20}, Case{29, 28}}) {
+    sockets.Queue(0, cut(c.shortLength));
+    sockets.Queue(0, cut(c.shortLength + 1));
+    clock.pauses.clear();
+    int polls = sockets.polls(0);
+    uint8_t request[28] = {3};
+    EXPECT_EQ(protocol.network.RunExchange(0, request, sizeof request, kQueryReply, nullptr, 0,
+                                           20, c.replyLength),
+              1);
+    EXPECT_EQ(protocol.network.ReceivedLength(), c.shortLength + 1) << c.replyLength;
+    EXPECT_EQ(sockets.polls(0) - polls, 2) << c.replyLength;
+    EXPECT_TRUE(clock.pauses.empty()) << c.replyLength;
+  }
+  // Without a longer one the short reply leaves the exchange to fail after its full wait.
+  sockets.Queue(0, cut(20));
+  clock.pauses.clear();
+  EXPECT_EQ(Exchange("10.77.1.2", 0, 20), 0);
+  EXPECT_EQ(clock.pauses.size(), 20u);
+}
+
 TEST_F(NetworkTest, WithoutMatchAddressAnyOfOurRepliesIsAccepted) {
   FakeDevice other = device;
   other.address[3] = 77;

@@ -33,11 +33,12 @@ int FakeSocketApi::InterfaceOfReceiveSocket(int socket) const {
   return it == receiveSocketInterface_.end() ? -1 : it->second;
 }
 
-bool FakeSocketApi::SendToGroup(int, const std::string& localAddress, const uint8_t* bytes,
-                                size_t length) {
+bool FakeSocketApi::SendToGroup(int socket, const std::string& localAddress,
+                                const uint8_t* bytes, size_t length) {
   int i = InterfaceOfAddress(localAddress);
   Bytes request(bytes, bytes + length);
   sent_.emplace_back(i, request);
+  sentSockets_.push_back(socket);
   if (responder) responder(i, request);
   return true;
 }
@@ -59,8 +60,10 @@ SocketApi::Wait FakeSocketApi::WaitReadable(int socket, int) {
 
 long FakeSocketApi::Receive(int, uint8_t* buffer, size_t capacity) {
   if (pending_.kind == Event::Fail) return -1;
+  if (receiveFill >= 0) std::memset(buffer, receiveFill, capacity);
   size_t n = std::min(capacity, pending_.bytes.size());
-  std::memcpy(buffer, pending_.bytes.data(), n);
+  // An empty datagram's vector may hold no storage at all: memcpy must not see it.
+  if (n > 0) std::memcpy(buffer, pending_.bytes.data(), n);
   return static_cast<long>(pending_.bytes.size());
 }
 

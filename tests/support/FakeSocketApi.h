@@ -28,6 +28,9 @@ class FakeSocketApi : public SocketApi {
   Responder responder;
   // When set, every poll that finds its queue empty sees this event (a flood).
   std::map<int, Event> endless;
+  // When 0..255, every read first fills the caller's whole buffer with this byte, so
+  // a reader that looks past the datagram finds it in its result.
+  int receiveFill = -1;
 
   void Queue(int interfaceIndex, Bytes datagram) {
     queues_[interfaceIndex].push_back({Event::Datagram, std::move(datagram)});
@@ -39,7 +42,10 @@ class FakeSocketApi : public SocketApi {
 
   int polls(int interfaceIndex) const { return Get(polls_, interfaceIndex); }
   int totalPolls() const;
+  // Each request with the interface whose address it was sent from.
   const std::vector<std::pair<int, Bytes>>& sent() const { return sent_; }
+  // The socket of each request, in the order of sent().
+  const std::vector<int>& sentSockets() const { return sentSockets_; }
   int openSockets() const { return open_; }
   int closedSockets() const { return closed_; }
 
@@ -68,6 +74,7 @@ class FakeSocketApi : public SocketApi {
   std::map<int, int> polls_;
   std::map<int, int> receiveSocketInterface_;
   std::vector<std::pair<int, Bytes>> sent_;
+  std::vector<int> sentSockets_;
   Event pending_;
   int nextSocket_ = 100;
   int open_ = 0;

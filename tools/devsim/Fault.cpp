@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kMaxDelayMs = 600000;
 constexpr int kMaxRepeat = 100;
+// Longer than any UDP datagram, so every reply length can be named.
+constexpr int kMaxTruncate = 65535;
 
 std::string_view Trim(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
@@ -38,6 +40,11 @@ bool ApplyWithArgument(std::string_view name, std::string_view arg, Fault& fault
   if (name == "repeat") {
     const auto n = ParseBoundedInt(arg, 1, kMaxRepeat);
     if (n) fault.repeat = *n;
+    return n.has_value();
+  }
+  if (name == "truncate") {
+    const auto n = ParseBoundedInt(arg, 0, kMaxTruncate);
+    if (n) fault.truncate = static_cast<std::size_t>(*n);
     return n.has_value();
   }
   if (name == "misaddressed") {
@@ -93,15 +100,18 @@ std::uint8_t WrongTypeFor(std::uint8_t type) {
 }  // namespace
 
 void DistortReply(std::vector<std::uint8_t>& reply, const Fault& fault) {
-  if (reply.size() < kReplyHeaderSize) return;
-  if (fault.foreign) {
-    for (std::size_t i = 0; i < 6; ++i) reply[kClientIdOffset + i] ^= 0x5A;
+  if (reply.size() >= kReplyHeaderSize) {
+    if (fault.foreign) {
+      for (std::size_t i = 0; i < 6; ++i) reply[kClientIdOffset + i] ^= 0x5A;
+    }
+    if (fault.misaddressed) {
+      std::copy(fault.misaddressed->begin(), fault.misaddressed->end(),
+                reply.begin() + static_cast<std::ptrdiff_t>(kAddressOffset));
+    }
+    if (fault.wrongType) reply[0] = WrongTypeFor(reply[0]);
   }
-  if (fault.misaddressed) {
-    std::copy(fault.misaddressed->begin(), fault.misaddressed->end(),
-              reply.begin() + static_cast<std::ptrdiff_t>(kAddressOffset));
-  }
-  if (fault.wrongType) reply[0] = WrongTypeFor(reply[0]);
+  // Last, so that a cut reply keeps whatever the other faults changed before the cut.
+  if (fault.truncate && reply.size() > *fault.truncate) reply.resize(*fault.truncate);
 }
 
 }  // namespace tarvix::devsim

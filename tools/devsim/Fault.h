@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,17 +20,18 @@ struct Fault {
   bool foreign = false;          // answer carries another requester's ClientId
   bool wrongType = false;        // answer carries an unexpected message type
   std::optional<Ipv4> misaddressed;  // answer reports this address instead
+  std::optional<std::size_t> truncate;  // answer cut to at most this many bytes
 
   bool operator==(const Fault&) const = default;
 };
 
 // Parses "none" or a comma-separated list of silent, noreply, delay:MS,
-// repeat:N, foreign, wrongtype, misaddressed:ADDR. On failure `error` names
-// the offending item.
+// repeat:N, foreign, wrongtype, misaddressed:ADDR, truncate:N. On failure
+// `error` names the offending item.
 std::optional<Fault> ParseFault(std::string_view text, std::string& error);
 
-// Changes one reply as the fault says (ClientId, reported address, type);
-// delay, repeat and the dropping faults are the sender's business.
+// Changes one reply as the fault says (ClientId, reported address, type,
+// length); delay, repeat and the dropping faults are the sender's business.
 void DistortReply(std::vector<std::uint8_t>& reply, const Fault& fault);
 
 }  // namespace tarvix::devsim
