@@ -67,7 +67,7 @@ TEST_F(DiscoveryLabTest, DevicesOnTwoLinks) {
   EXPECT_EQ(names, (std::set<std::string>{"Alpha", "Beta", "Twice", "Gamma"}));
   EXPECT_EQ(protocol.devices.Count(), 4);
 
-  ASSERT_TRUE(Find("10.77.1.20") && Find("10.77.2.20") && Find("10.77.1.30"));
+  ASSERT_TRUE(Find("10.77.1.20") && Find("10.77.2.20") && Find("10.77.1.30") && Find("10.77.1.21"));
   // Each device carries the slot its reply came through; the one answering on both
   // links keeps the first (and its type 8 model).
   int link1 = Find("10.77.1.20")->interfaceIndex;
