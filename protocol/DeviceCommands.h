@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "ProtocolConstants.h"
+#include "protocol/ProtocolConstants.h"
 
 namespace tarvix {
 

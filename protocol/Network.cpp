@@ -1,11 +1,11 @@
-#include "Network.h"
+#include "protocol/Network.h"
 
 #include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <string>
 
-#include "FixedText.h"
+#include "protocol/FixedText.h"
 
 namespace tarvix {
 namespace {

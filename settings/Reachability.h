@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "Clock.h"
+#include "protocol/Clock.h"
 
-#include "MessageBoxes.h"
-#include "PanelView.h"
+#include "settings/MessageBoxes.h"
+#include "settings/PanelView.h"
 #include "platform/ReachabilityChecker.h"
 
 namespace tarvix::settings {

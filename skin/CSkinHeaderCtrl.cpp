@@ -1,6 +1,6 @@
-#include "CSkinHeaderCtrl.h"
+#include "skin/CSkinHeaderCtrl.h"
 
-#include "SkinFonts.h"
+#include "skin/SkinFonts.h"
 
 CSkinHeaderCtrl::CSkinHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
   setSectionsMovable(false);

@@ -1,4 +1,4 @@
-#include "SkinFonts.h"
+#include "skin/SkinFonts.h"
 
 #include <QByteArray>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
-#include "SettingsDialogTemplate.h"
+#include "settings/qt/SettingsDialogTemplate.h"
 
-#include "SkinFonts.h"
+#include "skin/SkinFonts.h"
 
 namespace tarvix::settings::qt {
 

@@ -12,11 +12,11 @@
 #include <cmath>
 #include <string>
 
-#include "CDriveInUseDlg.h"
-#include "CLoginDlg.h"
-#include "CSkinListCtrl.h"
-#include "MainWindowFixture.h"
-#include "SkinFonts.h"
+#include "settings/qt/CDriveInUseDlg.h"
+#include "settings/qt/CLoginDlg.h"
+#include "skin/CSkinListCtrl.h"
+#include "tests/app/MainWindowFixture.h"
+#include "skin/SkinFonts.h"
 
 namespace tarvix::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "CIpAddressCtrl.h"
+#include "app/CIpAddressCtrl.h"
 
 namespace {
 

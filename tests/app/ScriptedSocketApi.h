@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "SocketApi.h"
+#include "protocol/SocketApi.h"
 
 namespace tarvix::testing {
 

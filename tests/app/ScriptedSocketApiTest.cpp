@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "FixedText.h"
-#include "ScriptedSocketApi.h"
+#include "protocol/FixedText.h"
+#include "tests/app/ScriptedSocketApi.h"
 
 namespace tarvix::testing {
 namespace {

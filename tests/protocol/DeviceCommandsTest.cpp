@@ -1,7 +1,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "ProtocolFixture.h"
+#include "tests/protocol/ProtocolFixture.h"
 
 namespace tarvix::testing {
 namespace {

@@ -1,9 +1,9 @@
-#include "Reachability.h"
+#include "settings/Reachability.h"
 
 #include <gtest/gtest.h>
 
-#include "FakeSocketApi.h"
-#include "support/RecordingFakes.h"
+#include "tests/support/FakeSocketApi.h"
+#include "tests/settings/support/RecordingFakes.h"
 
 namespace tarvix::settings {
 namespace {

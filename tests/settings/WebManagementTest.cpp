@@ -1,11 +1,11 @@
-#include "WebManagement.h"
+#include "settings/WebManagement.h"
 
 #include <gtest/gtest.h>
 
-#include "FakeSocketApi.h"
-#include "Reachability.h"
-#include "WorkerThread.h"
-#include "support/SettingsHarness.h"
+#include "tests/support/FakeSocketApi.h"
+#include "settings/Reachability.h"
+#include "settings/WorkerThread.h"
+#include "tests/settings/support/SettingsHarness.h"
 
 namespace tarvix::settings {
 namespace {

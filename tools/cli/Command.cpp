@@ -1,9 +1,9 @@
-#include "Command.h"
+#include "tools/cli/Command.h"
 
-#include "Discover.h"
-#include "Info.h"
-#include "SetDhcp.h"
-#include "SetStatic.h"
+#include "tools/cli/Discover.h"
+#include "tools/cli/Info.h"
+#include "tools/cli/SetDhcp.h"
+#include "tools/cli/SetStatic.h"
 
 namespace tarvix::cli {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "SettingsDialogTemplate.h"
+#include "settings/qt/SettingsDialogTemplate.h"
 
 namespace tarvix::settings::testing {
 
