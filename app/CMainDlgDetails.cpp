@@ -7,7 +7,7 @@
 #include "skin/CSkinListCtrl.h"
 #include "app/DriveLetterItems.h"
 #include "protocol/FixedText.h"
-#include "app/PortSelection.h"
+#include "settings/PortSelection.h"
 #include "protocol/Protocol.h"
 #include "app/SelectedRow.h"
 #include "app/VolumeRows.h"
@@ -68,8 +68,8 @@ void CMainDlg::ShowDevice(int row) {
 
 void CMainDlg::FillPortCombo(const std::string& address, const std::string& netmask,
                              const std::string& gateway, const std::string& dhcpFlag) {
-  const PortSelection ports = SelectPorts(protocol_.session.lanInfo,
-                                          {{}, address, netmask, gateway}, dhcpFlag);
+  const tarvix::settings::PortSelection ports = tarvix::settings::SelectPorts(
+      protocol_.session.lanInfo, {address, netmask, gateway, dhcpFlag});
   portCombo_->clear();
   for (const std::string& item : ports.items) portCombo_->addItem(FromBytes(item));
   portCombo_->setCurrentIndex(ports.selected);

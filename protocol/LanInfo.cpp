@@ -39,6 +39,8 @@ void FillEntry(LanPortEntry& entry, const std::vector<std::string_view>& pieces,
 
 }  // namespace
 
+bool LanInfo::HasSecondPort() const { return FieldText(ports[0].name) == "LAN1"; }
+
 std::string WidenPortText(std::string_view text) {
   text = text.substr(0, std::min(text.size(), kMaxPortTextLength));
   std::string out;
@@ -55,7 +57,7 @@ void ParsePortText(std::string_view text, LanInfo& info) {
   std::vector<std::string_view> pieces = SplitPieces(widened);
   if (pieces.empty()) return;
   FillEntry(info.ports[0], pieces, 0);
-  if (FieldText(info.ports[0].name) == "LAN1") FillEntry(info.ports[1], pieces, 5);
+  if (info.HasSecondPort()) FillEntry(info.ports[1], pieces, 5);
 }
 
 }  // namespace tarvix

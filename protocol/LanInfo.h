@@ -21,6 +21,11 @@ struct LanInfo {
 
   // Present when the first port has a name.
   bool IsPresent() const { return ports[0].name[0] != '\0'; }
+  // A device reports a second port only when it names its first LAN1; the
+  // second entry of any other record holds whatever was there before.
+  bool HasSecondPort() const;
+  // How many entries the device reported: 0, 1 or 2.
+  int PortCount() const { return IsPresent() ? (HasSecondPort() ? 2 : 1) : 0; }
 };
 static_assert(sizeof(LanInfo) == 120);
 

@@ -61,5 +61,25 @@ TEST(LanInfoTest, WideningNeverPassesTheLimit) {
   EXPECT_EQ(WidenPortText("a:::b"), "a:NULL:NULL:b");
 }
 
+TEST(LanInfoPorts, ASecondPortOnlyAfterLan1) {
+  struct Case {
+    const char* portText;
+    int count;
+  };
+  const Case cases[] = {
+      {"", 0},
+      {"eth0:10.0.0.2:255.0.0.0::0:LAN2:10.1.0.2:255.0.0.0::0", 1},
+      {"LAN1:10.0.0.2:255.0.0.0::0", 2},
+      {"LAN1:10.0.0.2:255.0.0.0::0:LAN2:10.1.0.2:255.0.0.0::0", 2},
+      {"lan1:10.0.0.2:255.0.0.0::0:LAN2:10.1.0.2:255.0.0.0::0", 1},
+  };
+  for (const Case& c : cases) {
+    LanInfo info{};
+    ParsePortText(c.portText, info);
+    EXPECT_EQ(info.PortCount(), c.count) << c.portText;
+    EXPECT_EQ(info.HasSecondPort(), c.count == 2) << c.portText;
+  }
+}
+
 }  // namespace
 }  // namespace tarvix

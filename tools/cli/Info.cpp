@@ -34,9 +34,8 @@ std::optional<std::string> RunValueQuery(Protocol& p, const ValueQuery& q) {
 
 void PrintPortsJson(std::ostream& out, const LanInfo& lan, bool present) {
   out << "[";
-  for (int i = 0; present && i < 2; ++i) {
+  for (int i = 0; present && i < lan.PortCount(); ++i) {
     const LanPortEntry& e = lan.ports[i];
-    if (i == 1 && FieldText(lan.ports[0].name) != "LAN1") break;
     out << (i ? ", " : "") << "{\"name\": " << JsonString(FieldText(e.name))
         << ", \"address\": " << JsonString(FieldText(e.address))
         << ", \"netmask\": " << JsonString(FieldText(e.netmask))
@@ -58,8 +57,7 @@ void PrintPlain(std::ostream& out, const std::string& address, Protocol& p,
   out << "Device " << address << "\n";
   const LanInfo& lan = p.session.lanInfo;
   if (!r.lanAnswered || !lan.IsPresent()) out << "  Ports: none reported\n";
-  for (int i = 0; r.lanAnswered && lan.IsPresent() && i < 2; ++i) {
-    if (i == 1 && FieldText(lan.ports[0].name) != "LAN1") break;
+  for (int i = 0; r.lanAnswered && i < lan.PortCount(); ++i) {
     const LanPortEntry& e = lan.ports[i];
     out << "  Port " << FieldText(e.name) << ": " << FieldText(e.address) << " netmask "
         << FieldText(e.netmask) << " gateway "

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "settings/ApplyLanSettings.h"
+#include "settings/PortSelection.h"
 #include "protocol/FixedText.h"
 #include "protocol/Protocol.h"
 #include "settings/ProtocolOperations.h"
@@ -16,43 +17,25 @@
 namespace tarvix::cli {
 namespace {
 
-// The port entries as a click on the device row leaves them: a device that
-// reported no ports is described by its list entry.
-void LoadPorts(Protocol& p, const DeviceNode& node) {
+// The ports as a click on the device row leaves them: asked for afresh, and a
+// device that reported none described by its list entry.
+settings::PortSelection LoadPorts(Protocol& p, const DeviceNode& node) {
   LanInfo& lan = p.session.lanInfo;
   lan.ports[0].name[0] = '\0';
   p.commands.QueryLanInfo();
-  if (lan.IsPresent()) return;
-  CopyField(lan.ports[0].address, FieldText(node.address));
-  CopyField(lan.ports[0].netmask, FieldText(node.netmask));
-  CopyField(lan.ports[0].gateway, FieldText(node.gateway));
-  CopyField(lan.ports[0].dhcpFlag, FieldText(node.dhcpFlag));
+  return settings::SelectPorts(lan, {FieldText(node.address), FieldText(node.netmask),
+                                     FieldText(node.gateway), FieldText(node.dhcpFlag)});
 }
 
-std::vector<std::string> PortNames(const LanInfo& lan) {
-  if (!lan.IsPresent()) return {};
-  std::vector<std::string> names{std::string(FieldText(lan.ports[0].name))};
-  if (names[0] == "LAN1") names.emplace_back(FieldText(lan.ports[1].name));
-  return names;
-}
-
-// The port the window would select: the second when the device was found
-// through it.
-std::string DefaultPort(const LanInfo& lan, const std::vector<std::string>& names,
-                        std::string_view listedAddress) {
-  if (names.empty()) return {};
-  const bool foundThroughSecond =
-      names.size() > 1 && FieldText(lan.ports[0].address) != listedAddress;
-  return names[foundThroughSecond ? 1 : 0];
-}
-
+// The port asked for, or the one the window would select.
 std::optional<std::string> ChoosePort(CliContext& context, std::string_view verb,
-                                      const std::optional<std::string>& wanted,
-                                      std::string_view listedAddress) {
-  const LanInfo& lan = context.protocol.session.lanInfo;
-  const std::vector<std::string> names = PortNames(lan);
-  if (!wanted) return DefaultPort(lan, names, listedAddress);
-  for (const std::string& name : names)
+                                      const settings::PortSelection& ports,
+                                      const std::optional<std::string>& wanted) {
+  if (!wanted) {
+    if (ports.items.empty()) return std::string();
+    return ports.items[static_cast<size_t>(ports.selected)];
+  }
+  for (const std::string& name : ports.items)
     if (name == *wanted) return name;
   context.err << "tarvix " << verb << ": the device reports no port '" << *wanted << "'\n";
   return std::nullopt;
@@ -85,8 +68,8 @@ std::optional<SelectedPort> SelectDevicePort(CliContext& context, std::string_vi
   if (!SelectListedDevice(context, args.device)) return std::nullopt;
   const DeviceNode* node = context.protocol.devices.FindByAddress(args.device);
   if (!node) return std::nullopt;
-  LoadPorts(context.protocol, *node);
-  auto port = ChoosePort(context, verb, args.port, args.device);
+  const settings::PortSelection ports = LoadPorts(context.protocol, *node);
+  auto port = ChoosePort(context, verb, ports, args.port);
   if (!port) return std::nullopt;
   return SelectedPort{node, *port};
 }
