@@ -2,15 +2,10 @@
 
 #include <fstream>
 
+#include "common/Trim.h"
+
 namespace tarvix::platform {
 namespace {
-
-std::string_view Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
-}
 
 // The key file escapes of string values: \s \n \t \r \\.
 std::string Unescape(std::string_view value) {

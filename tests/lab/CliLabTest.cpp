@@ -1,3 +1,4 @@
+#include "tests/lab/LabDevices.h"
 #include "tests/lab/LabFixture.h"
 
 namespace tarvix::lab {
@@ -27,20 +28,7 @@ TEST_F(CliLabTest, DiscoverJsonListsEveryDevice) {
 }
 
 TEST_F(CliLabTest, InfoJsonReportsEveryQuery) {
-  StartSim(1, R"(
-[Keeper]
-address = 10.77.1.20
-reply_type = 2
-shares = HDD_1:Public
-port = LAN1:10.77.1.20:255.255.255.0::0:LAN2:10.77.2.20:255.255.255.0:10.77.2.1:1
-ssl = 1
-domain = WORKGROUP
-codepage = 950
-ideok = 3
-sharename = HDD_1
-bt_firmware = 2
-fault.15 = silent
-)");
+  StartSim(1, KeeperDevice("reply_type = 2\nshares = HDD_1:Public\nfault.15 = silent\n"));
   std::string out;
   ASSERT_EQ(RunCommand(Tool() + " info 10.77.1.20 --json", &out), 0);
   EXPECT_EQ(out,

@@ -1,4 +1,5 @@
 #include "protocol/FixedText.h"
+#include "tests/lab/LabDevices.h"
 #include "tests/lab/LabFixture.h"
 #include "protocol/PosixSocketApi.h"
 #include "protocol/Protocol.h"
@@ -6,23 +7,13 @@
 namespace tarvix::lab {
 namespace {
 
-const char kDevice[] = R"(
-[Keeper]
-address = 10.77.1.20
-gateway = 10.77.1.1
+const std::string kDevice = KeeperDevice(R"(gateway = 10.77.1.1
 reply_type = 8
 model = NV-A20
 shares = HDD_1:Public:Media
-port = LAN1:10.77.1.20:255.255.255.0::0:LAN2:10.77.2.20:255.255.255.0:10.77.2.1:1
-ssl = 1
-domain = WORKGROUP
-codepage = 950
-ideok = 3
-sharename = HDD_1
-bt_firmware = 2
 admin_password = secret
 dhcp_address = 10.77.1.99
-)";
+)");
 
 class CommandsLabTest : public LabFixture {
  protected:

@@ -5,18 +5,13 @@
 #include <set>
 #include <sstream>
 
+#include "common/Trim.h"
+
 #include "tools/devsim/Wire.h"
 
 namespace tarvix::devsim {
 
 namespace {
-
-std::string_view Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
-}
 
 // Quotes keep leading or trailing blanks and make an empty value visible.
 std::string_view Unquote(std::string_view value) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "common/Trim.h"
 #include "tools/devsim/MessageLayout.h"
 
 namespace tarvix::devsim {
@@ -13,13 +14,6 @@ constexpr int kMaxDelayMs = 600000;
 constexpr int kMaxRepeat = 100;
 // Longer than any UDP datagram, so every reply length can be named.
 constexpr int kMaxTruncate = 65535;
-
-std::string_view Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
 
 std::optional<int> ParseBoundedInt(std::string_view text, int low, int high) {
   int value = 0;
