@@ -1,5 +1,6 @@
 #pragma once
 #include "Command.h"
+#include "LanApply.h"
 
 namespace tarvix::cli {
 
@@ -9,7 +10,18 @@ class SetDhcp final : public Command {
  public:
   std::string_view Name() const override { return "set-dhcp"; }
   std::string_view Arguments() const override { return "ADDRESS [--port LAN2]"; }
-  int Run(CliContext& context, const CliArgs& args) override;
+  std::string_view Help() const override {
+    return "switch a device to DHCP\n"
+           "\n"
+           "  ADDRESS      the device's address as discover lists it\n"
+           "  --port LAN2  the port to change on a device with two (default: the port\n"
+           "               the device was found through)\n";
+  }
+  bool Parse(const CliArgs& args, std::ostream& err) override;
+  int Run(CliContext& context) override;
+
+ private:
+  SetArguments args_;
 };
 
 }  // namespace tarvix::cli
