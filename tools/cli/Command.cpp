@@ -42,7 +42,7 @@ std::string HelpText() {
   std::string text = UsageText();
   text += "\nFinds the network storage devices on the local network and manages them.\n\n";
   for (const auto& command : AllCommands()) {
-    const std::string_view help = command->Help();
+    const std::string help = command->Help();
     std::string name(command->Name());
     name.resize(12, ' ');
     text.append("  ").append(name).append(help.substr(0, help.find('\n'))).append("\n");
@@ -58,7 +58,7 @@ std::string HelpText() {
 std::string HelpText(const Command& command) {
   std::string text("usage: tarvix ");
   text.append(command.Name()).append(" ").append(command.Arguments()).append("\n\n");
-  const std::string_view help = command.Help();
+  const std::string help = command.Help();
   const size_t end = help.find('\n');
   text += static_cast<char>(std::toupper(static_cast<unsigned char>(help[0])));
   text.append(help.substr(1, end - 1)).append(".").append(help.substr(end));

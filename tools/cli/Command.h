@@ -36,7 +36,7 @@ class Command {
   // The arguments after the name, as the usage shows them: "ADDRESS [--json]".
   virtual std::string_view Arguments() const = 0;
   // What the verb does in one line, then its arguments and options, one a line.
-  virtual std::string_view Help() const = 0;
+  virtual std::string Help() const = 0;
   // Takes the arguments after the name; prints what is wrong to `err` and returns
   // false on a usage error.
   virtual bool Parse(const CliArgs& args, std::ostream& err) = 0;

@@ -8,7 +8,7 @@ class Discover final : public Command {
  public:
   std::string_view Name() const override { return "discover"; }
   std::string_view Arguments() const override { return "[--json]"; }
-  std::string_view Help() const override {
+  std::string Help() const override {
     return "search once and list every device found\n"
            "\n"
            "One device a line: name, address, netmask, gateway, model (tab-separated).\n"

@@ -10,7 +10,7 @@ class Info final : public Command {
  public:
   std::string_view Name() const override { return "info"; }
   std::string_view Arguments() const override { return "ADDRESS [--json]"; }
-  std::string_view Help() const override {
+  std::string Help() const override {
     return "ports, volumes and the values of one listed device\n"
            "\n"
            "  ADDRESS   the device's address as discover lists it\n"

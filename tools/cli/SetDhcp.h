@@ -10,13 +10,7 @@ class SetDhcp final : public Command {
  public:
   std::string_view Name() const override { return "set-dhcp"; }
   std::string_view Arguments() const override { return "ADDRESS [--port LAN2]"; }
-  std::string_view Help() const override {
-    return "switch a device to DHCP\n"
-           "\n"
-           "  ADDRESS      the device's address as discover lists it\n"
-           "  --port LAN2  the port to change on a device with two (default: the port\n"
-           "               the device was found through)\n";
-  }
+  std::string Help() const override { return SetVerbHelp("switch a device to DHCP", ""); }
   bool Parse(const CliArgs& args, std::ostream& err) override;
   int Run(CliContext& context) override;
 

@@ -12,14 +12,10 @@ class SetStatic final : public Command {
   std::string_view Arguments() const override {
     return "ADDRESS NEW_ADDRESS NETMASK [GATEWAY] [--port LAN2]";
   }
-  std::string_view Help() const override {
-    return "give a device a fixed address, netmask and gateway\n"
-           "\n"
-           "  ADDRESS      the device's address as discover lists it\n"
-           "  NEW_ADDRESS NETMASK [GATEWAY]\n"
-           "               the new settings; no GATEWAY, or 0.0.0.0, leaves it empty\n"
-           "  --port LAN2  the port to change on a device with two (default: the port\n"
-           "               the device was found through)\n";
+  std::string Help() const override {
+    return SetVerbHelp("give a device a fixed address, netmask and gateway",
+                       "  NEW_ADDRESS NETMASK [GATEWAY]\n"
+                       "               the new settings; no GATEWAY, or 0.0.0.0, leaves it empty\n");
   }
   bool Parse(const CliArgs& args, std::ostream& err) override;
   int Run(CliContext& context) override;
