@@ -1,9 +1,9 @@
-#include "CSkinButton.h"
+#include "skin/CSkinButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "SkinFaceCaptions.h"
+#include "skin/SkinFaceCaptions.h"
 
 CSkinButton::CSkinButton(QWidget* parent) : QPushButton(parent) {
   // Enter belongs to the dialog (it ends it); a focused button must not take it.

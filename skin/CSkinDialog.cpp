@@ -1,4 +1,4 @@
-#include "CSkinDialog.h"
+#include "skin/CSkinDialog.h"
 
 #include <QMouseEvent>
 #include <QWindow>

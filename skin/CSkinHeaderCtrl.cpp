@@ -1,4 +1,4 @@
-#include "CSkinHeaderCtrl.h"
+#include "skin/CSkinHeaderCtrl.h"
 
 CSkinHeaderCtrl::CSkinHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
   setSectionsMovable(false);

@@ -1,9 +1,9 @@
-#include "CSkinListCtrl.h"
+#include "skin/CSkinListCtrl.h"
 
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "CSkinHeaderCtrl.h"
+#include "skin/CSkinHeaderCtrl.h"
 
 namespace {
 // Selected rows read black on light grey, focused or not.

@@ -1,4 +1,4 @@
-#include "SkinFaceCaptions.h"
+#include "skin/SkinFaceCaptions.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "CDriveInUseDlg.h"
+#include "settings/qt/CDriveInUseDlg.h"
 
 #include <QLabel>
 
-#include "CSkinButton.h"
-#include "SettingsDialogTemplate.h"
+#include "skin/CSkinButton.h"
+#include "settings/qt/SettingsDialogTemplate.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;

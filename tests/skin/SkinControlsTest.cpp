@@ -3,10 +3,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "CSkinButton.h"
-#include "CSkinHeaderCtrl.h"
-#include "CSkinListCtrl.h"
-#include "SkinFaceCaptions.h"
+#include "skin/CSkinButton.h"
+#include "skin/CSkinHeaderCtrl.h"
+#include "skin/CSkinListCtrl.h"
+#include "skin/SkinFaceCaptions.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "LanForm.h"
+#include "settings/LanForm.h"
 
 namespace tarvix::cli {
 

@@ -1,11 +1,11 @@
-#include "Command.h"
+#include "tools/cli/Command.h"
 
 #include <cctype>
 
-#include "Discover.h"
-#include "Info.h"
-#include "SetDhcp.h"
-#include "SetStatic.h"
+#include "tools/cli/Discover.h"
+#include "tools/cli/Info.h"
+#include "tools/cli/SetDhcp.h"
+#include "tools/cli/SetStatic.h"
 
 namespace tarvix::cli {
 

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "tools/cli/CommandLine.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,7 +1,7 @@
 #pragma once
 #include <iosfwd>
 
-#include "Command.h"
+#include "tools/cli/Command.h"
 
 namespace tarvix::cli {
 

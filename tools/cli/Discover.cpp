@@ -1,11 +1,11 @@
-#include "Discover.h"
+#include "tools/cli/Discover.h"
 
 #include <ostream>
 
-#include "DeviceList.h"
-#include "FixedText.h"
-#include "Json.h"
-#include "Protocol.h"
+#include "protocol/DeviceList.h"
+#include "protocol/FixedText.h"
+#include "tools/cli/Json.h"
+#include "protocol/Protocol.h"
 
 namespace tarvix::cli {
 namespace {

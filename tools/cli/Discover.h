@@ -1,5 +1,5 @@
 #pragma once
-#include "Command.h"
+#include "tools/cli/Command.h"
 
 namespace tarvix::cli {
 

@@ -1,13 +1,13 @@
-#include "Info.h"
+#include "tools/cli/Info.h"
 
 #include <optional>
 #include <ostream>
 #include <string>
 
-#include "FixedText.h"
-#include "Json.h"
-#include "Protocol.h"
-#include "Utils.h"
+#include "protocol/FixedText.h"
+#include "tools/cli/Json.h"
+#include "protocol/Protocol.h"
+#include "tools/cli/Utils.h"
 
 namespace tarvix::cli {
 namespace {

@@ -1,17 +1,17 @@
-#include "LanApply.h"
+#include "tools/cli/LanApply.h"
 
 #include <ostream>
 
-#include "ApplyLanSettings.h"
-#include "FixedText.h"
-#include "Protocol.h"
-#include "ProtocolOperations.h"
-#include "SelectedDevicePanel.h"
-#include "SettingsState.h"
-#include "StreamMessageBoxes.h"
-#include "TerminalLogin.h"
-#include "Utils.h"
-#include "platform/LinuxSystemInfo.h"
+#include "settings/ApplyLanSettings.h"
+#include "protocol/FixedText.h"
+#include "protocol/Protocol.h"
+#include "settings/ProtocolOperations.h"
+#include "tools/cli/SelectedDevicePanel.h"
+#include "settings/SettingsState.h"
+#include "tools/cli/StreamMessageBoxes.h"
+#include "tools/cli/TerminalLogin.h"
+#include "tools/cli/Utils.h"
+#include "platform/linux/LinuxSystemInfo.h"
 
 namespace tarvix::cli {
 namespace {

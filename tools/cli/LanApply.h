@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "Command.h"
-#include "LanForm.h"
+#include "tools/cli/Command.h"
+#include "settings/LanForm.h"
 
 namespace tarvix {
 struct DeviceNode;

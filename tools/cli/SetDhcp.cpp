@@ -1,12 +1,12 @@
-#include "SetDhcp.h"
+#include "tools/cli/SetDhcp.h"
 
 #include <ostream>
 
-#include "ArgumentForm.h"
-#include "DeviceList.h"
-#include "FixedText.h"
-#include "LanApply.h"
-#include "Utils.h"
+#include "tools/cli/ArgumentForm.h"
+#include "protocol/DeviceList.h"
+#include "protocol/FixedText.h"
+#include "tools/cli/LanApply.h"
+#include "tools/cli/Utils.h"
 
 namespace tarvix::cli {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "Command.h"
-#include "LanApply.h"
+#include "tools/cli/Command.h"
+#include "tools/cli/LanApply.h"
 
 namespace tarvix::cli {
 

@@ -1,10 +1,10 @@
-#include "SetStatic.h"
+#include "tools/cli/SetStatic.h"
 
 #include <ostream>
 
-#include "ArgumentForm.h"
-#include "LanApply.h"
-#include "Utils.h"
+#include "tools/cli/ArgumentForm.h"
+#include "tools/cli/LanApply.h"
+#include "tools/cli/Utils.h"
 
 namespace tarvix::cli {
 namespace {

@@ -1,8 +1,8 @@
-#include "StreamMessageBoxes.h"
+#include "tools/cli/StreamMessageBoxes.h"
 
 #include <ostream>
 
-#include "SettingsMessages.h"
+#include "settings/SettingsMessages.h"
 
 namespace tarvix::cli {
 

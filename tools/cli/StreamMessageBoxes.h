@@ -1,7 +1,7 @@
 #pragma once
 #include <iosfwd>
 
-#include "MessageBoxes.h"
+#include "settings/MessageBoxes.h"
 
 namespace tarvix::cli {
 

@@ -1,8 +1,8 @@
-#include "TerminalLogin.h"
+#include "tools/cli/TerminalLogin.h"
 
 #include <cstdlib>
 
-#include "Utils.h"
+#include "tools/cli/Utils.h"
 
 namespace tarvix::cli {
 

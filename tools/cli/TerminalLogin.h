@@ -1,5 +1,5 @@
 #pragma once
-#include "LoginDialogRunner.h"
+#include "settings/LoginDialogRunner.h"
 
 namespace tarvix::cli {
 

@@ -1,4 +1,4 @@
-#include "Utils.h"
+#include "tools/cli/Utils.h"
 
 #include <fcntl.h>
 #include <termios.h>
@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <ostream>
 
-#include "FixedText.h"
-#include "Protocol.h"
+#include "protocol/FixedText.h"
+#include "protocol/Protocol.h"
 
 namespace tarvix::cli {
 

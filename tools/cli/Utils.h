@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "Command.h"
-#include "LanForm.h"
+#include "tools/cli/Command.h"
+#include "settings/LanForm.h"
 
 namespace tarvix::cli {
 
