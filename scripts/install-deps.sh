@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the lab need. Does nothing
-# when they are all there already.
+# Installs the Debian packages the build, the tests, the lab and the packaging
+# need. Does nothing when they are all there already.
 set -euo pipefail
 
 PACKAGES=(
@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-base-dev libgl-dev libsmbclient-dev
   samba smbclient iproute2 xvfb xauth xdotool imagemagick python3 procps
   fonts-liberation2 fonts-wine
+  dpkg-dev file lintian man-db desktop-file-utils appstream
 )
 
 missing=()

@@ -25,24 +25,27 @@ void PrintJson(std::ostream& out, const DeviceNode& n, bool first) {
 
 }  // namespace
 
-int Discover::Run(CliContext& context, const CliArgs& args) {
-  bool json = false;
+bool Discover::Parse(const CliArgs& args, std::ostream& err) {
   for (const std::string& a : args) {
     if (a == "--json") {
-      json = true;
+      json_ = true;
     } else {
-      context.err << "tarvix discover: unknown option '" << a << "'\n";
-      return kUsageError;
+      err << "tarvix discover: unknown option '" << a << "'\n";
+      return false;
     }
   }
+  return true;
+}
+
+int Discover::Run(CliContext& context) {
   context.protocol.Search();
   const DeviceNode* n = context.protocol.devices.Head();
-  if (json) context.out << "[";
+  if (json_) context.out << "[";
   for (bool first = true; n; n = n->next, first = false) {
-    if (json) PrintJson(context.out, *n, first);
+    if (json_) PrintJson(context.out, *n, first);
     else PrintPlain(context.out, *n);
   }
-  if (json) context.out << (context.protocol.devices.IsEmpty() ? "]\n" : "\n]\n");
+  if (json_) context.out << (context.protocol.devices.IsEmpty() ? "]\n" : "\n]\n");
   return kSuccess;
 }
 

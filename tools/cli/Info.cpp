@@ -84,22 +84,24 @@ void PrintJson(std::ostream& out, const std::string& address, Protocol& p,
 
 }  // namespace
 
-int Info::Run(CliContext& context, const CliArgs& args) {
-  std::string address;
-  bool json = false;
+bool Info::Parse(const CliArgs& args, std::ostream& err) {
   for (const std::string& a : args) {
-    if (a == "--json") json = true;
-    else if (address.empty() && !a.empty() && a[0] != '-') address = a;
+    if (a == "--json") json_ = true;
+    else if (address_.empty() && !a.empty() && a[0] != '-') address_ = a;
     else {
-      context.err << "tarvix info: unexpected argument '" << a << "'\n";
-      return kUsageError;
+      err << "tarvix info: unexpected argument '" << a << "'\n";
+      return false;
     }
   }
-  if (address.empty()) {
-    context.err << "tarvix info: an ADDRESS is needed\n";
-    return kUsageError;
+  if (address_.empty()) {
+    err << "tarvix info: an ADDRESS is needed\n";
+    return false;
   }
-  if (!SelectListedDevice(context, address)) return kFailure;
+  return true;
+}
+
+int Info::Run(CliContext& context) {
+  if (!SelectListedDevice(context, address_)) return kFailure;
   Protocol& p = context.protocol;
   DeviceSession& s = p.session;
   const ValueQuery queries[6] = {
@@ -115,8 +117,8 @@ int Info::Run(CliContext& context, const CliArgs& args) {
   result.lanAnswered = p.commands.QueryLanInfo() == 1;
   result.sharesAnswered = p.commands.QueryShareList() == 1;
   for (int i = 0; i < 6; ++i) result.values[i] = RunValueQuery(p, queries[i]);
-  if (json) PrintJson(context.out, address, p, result, queries);
-  else PrintPlain(context.out, address, p, result, queries);
+  if (json_) PrintJson(context.out, address_, p, result, queries);
+  else PrintPlain(context.out, address_, p, result, queries);
   return kSuccess;
 }
 

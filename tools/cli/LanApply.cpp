@@ -63,6 +63,16 @@ std::optional<SetArguments> ParseSetArguments(const CliArgs& args, std::ostream&
   return parsed;
 }
 
+std::string SetVerbHelp(std::string_view summary, std::string_view values) {
+  std::string text(summary);
+  text += "\n\n  ADDRESS      the device's address as discover lists it\n";
+  text += values;
+  text +=
+      "  --port LAN2  the port to change on a device with two (default: the port\n"
+      "               the device was found through)\n";
+  return text;
+}
+
 std::optional<SelectedPort> SelectDevicePort(CliContext& context, std::string_view verb,
                                              const SetArguments& args) {
   if (!SelectListedDevice(context, args.device)) return std::nullopt;

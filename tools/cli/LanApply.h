@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/cli/Command.h"
@@ -22,6 +23,9 @@ struct SetArguments {
 
 std::optional<SetArguments> ParseSetArguments(const CliArgs& args, std::ostream& err,
                                               std::string_view verb);
+
+// The help of a set verb: `summary`, then ADDRESS, the `values` lines and --port.
+std::string SetVerbHelp(std::string_view summary, std::string_view values);
 
 // The listed device and the port the change is for.
 struct SelectedPort {

@@ -1,5 +1,6 @@
 #pragma once
 #include "tools/cli/Command.h"
+#include "tools/cli/LanApply.h"
 
 namespace tarvix::cli {
 
@@ -9,7 +10,12 @@ class SetDhcp final : public Command {
  public:
   std::string_view Name() const override { return "set-dhcp"; }
   std::string_view Arguments() const override { return "ADDRESS [--port LAN2]"; }
-  int Run(CliContext& context, const CliArgs& args) override;
+  std::string Help() const override { return SetVerbHelp("switch a device to DHCP", ""); }
+  bool Parse(const CliArgs& args, std::ostream& err) override;
+  int Run(CliContext& context) override;
+
+ private:
+  SetArguments args_;
 };
 
 }  // namespace tarvix::cli

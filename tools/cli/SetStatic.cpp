@@ -20,17 +20,23 @@ bool CheckAddressTexts(const std::vector<std::string>& texts, std::ostream& err)
 
 }  // namespace
 
-int SetStatic::Run(CliContext& context, const CliArgs& args) {
-  auto parsed = ParseSetArguments(args, context.err, Name());
-  if (!parsed) return kUsageError;
+bool SetStatic::Parse(const CliArgs& args, std::ostream& err) {
+  auto parsed = ParseSetArguments(args, err, Name());
+  if (!parsed) return false;
   const std::vector<std::string>& v = parsed->values;
   if (v.size() < 2 || v.size() > 3) {
-    context.err << "tarvix set-static: NEW_ADDRESS and NETMASK are needed, GATEWAY may follow\n";
-    return kUsageError;
+    err << "tarvix set-static: NEW_ADDRESS and NETMASK are needed, GATEWAY may follow\n";
+    return false;
   }
-  if (!CheckAddressTexts(v, context.err)) return kUsageError;
-  auto selected = SelectDevicePort(context, Name(), *parsed);
+  if (!CheckAddressTexts(v, err)) return false;
+  args_ = std::move(*parsed);
+  return true;
+}
+
+int SetStatic::Run(CliContext& context) {
+  auto selected = SelectDevicePort(context, Name(), args_);
   if (!selected) return kFailure;
+  const std::vector<std::string>& v = args_.values;
   ArgumentForm form(ToOctets(v[0]), ToOctets(v[1]),
                     v.size() > 2 ? GatewayOctets(v[2]) : std::nullopt, settings::kDhcpDisable,
                     selected->port);

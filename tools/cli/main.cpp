@@ -1,21 +1,15 @@
 #include <iostream>
 #include <string>
 
-#include "tools/cli/Command.h"
+#include "tools/cli/CommandLine.h"
 #include "protocol/PosixSocketApi.h"
 #include "protocol/Protocol.h"
 
 int main(int argc, char** argv) {
   using namespace tarvix::cli;
-  if (argc < 2) {
-    std::cerr << UsageText();
-    return kUsageError;
-  }
-  Command* command = FindCommand(argv[1]);
-  if (!command) {
-    std::cerr << "tarvix: unknown command '" << argv[1] << "'\n" << UsageText();
-    return kUsageError;
-  }
+  // Help, the version and usage errors are answered before any socket exists.
+  const Request request = ReadCommandLine(CliArgs(argv + 1, argv + argc), std::cout, std::cerr);
+  if (!request.command) return request.status;
   tarvix::PosixSocketApi sockets;
   tarvix::SystemClock clock;
   tarvix::Protocol protocol(sockets, clock);
@@ -26,7 +20,7 @@ int main(int argc, char** argv) {
     return kFailure;
   }
   CliContext context{protocol, std::cout, std::cerr};
-  const int status = command->Run(context, CliArgs(argv + 2, argv + argc));
+  const int status = request.command->Run(context);
   protocol.network.StopNetwork();
   return status;
 }
