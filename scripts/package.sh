@@ -16,7 +16,7 @@ ldflags=$(dpkg-buildflags --get LDFLAGS)
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
   -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" \
-  -DCMAKE_STRIP="$PWD/packaging/debian-strip.sh" -DTARVIX_BENCH=OFF -DTARVIX_AREAS="protocol;platform;settings;addons;skin;app;tools;packaging" \
+  -DCMAKE_STRIP="$PWD/packaging/debian-strip.sh" -DTARVIX_TESTS=OFF \
   "$@" >/dev/null
 ninja -C "$BUILD_DIR" -j "$(nproc)"
 
