@@ -180,6 +180,8 @@ void CMainDlg::OnInitDialog() {
   setWindowIcon(icon_);
   deviceListFont_ = MakeListFont();
   volumeListFont_ = MakeListFont();
+  deviceList_->AttachScrollBars();
+  volumeList_->AttachScrollBars();
   SetUpLists();
   SetButtonFaces();
   RefreshMappedDrives();
