@@ -1,4 +1,4 @@
-#include "CIpAddressCtrl.h"
+#include "app/CIpAddressCtrl.h"
 
 #include <QHBoxLayout>
 #include <QIntValidator>

@@ -1,21 +1,21 @@
-#include "CMainDlg.h"
+#include "app/CMainDlg.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "CIpAddressCtrl.h"
-#include "COperationScope.h"
-#include "CSkinButton.h"
-#include "CSkinListCtrl.h"
-#include "ControlIds.h"
-#include "DeviceSettings.h"  // complete types for the constructor's cleanup path
-#include "DialogUnits.h"
-#include "FixedText.h"
-#include "Protocol.h"
-#include "SkinBitmaps.h"
-#include "WindowShape.h"
+#include "app/CIpAddressCtrl.h"
+#include "app/COperationScope.h"
+#include "skin/CSkinButton.h"
+#include "skin/CSkinListCtrl.h"
+#include "app/ControlIds.h"
+#include "settings/DeviceSettings.h"  // complete types for the constructor's cleanup path
+#include "app/DialogUnits.h"
+#include "protocol/FixedText.h"
+#include "protocol/Protocol.h"
+#include "skin/SkinBitmaps.h"
+#include "app/WindowShape.h"
 
 using namespace tarvix::app;
 

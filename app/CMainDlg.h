@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "CSkinDialog.h"
-#include "COperationState.h"
-#include "MainDlgTemplate.h"
-#include "MappedDriveTable.h"
+#include "skin/CSkinDialog.h"
+#include "app/COperationState.h"
+#include "app/MainDlgTemplate.h"
+#include "app/MappedDriveTable.h"
 
 class CSkinButton;
 class CSkinListCtrl;

@@ -1,16 +1,16 @@
 // The details panel of the main window: what a click on a device row shows.
 #include <QComboBox>
 
-#include "CIpAddressCtrl.h"
-#include "CMainDlg.h"
-#include "COperationScope.h"
-#include "CSkinListCtrl.h"
-#include "DriveLetterItems.h"
-#include "FixedText.h"
-#include "PortSelection.h"
-#include "Protocol.h"
-#include "SelectedRow.h"
-#include "VolumeRows.h"
+#include "app/CIpAddressCtrl.h"
+#include "app/CMainDlg.h"
+#include "app/COperationScope.h"
+#include "skin/CSkinListCtrl.h"
+#include "app/DriveLetterItems.h"
+#include "protocol/FixedText.h"
+#include "app/PortSelection.h"
+#include "protocol/Protocol.h"
+#include "app/SelectedRow.h"
+#include "app/VolumeRows.h"
 #include "platform/SystemInfo.h"
 
 using namespace tarvix::app;

@@ -1,9 +1,9 @@
-#include "CMainDlgLanForm.h"
+#include "app/CMainDlgLanForm.h"
 
 #include <QComboBox>
 
-#include "CIpAddressCtrl.h"
-#include "CMainDlg.h"
+#include "app/CIpAddressCtrl.h"
+#include "app/CMainDlg.h"
 
 using tarvix::settings::LanField;
 

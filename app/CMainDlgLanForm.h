@@ -1,5 +1,5 @@
 #pragma once
-#include "LanForm.h"
+#include "settings/LanForm.h"
 
 class CMainDlg;
 

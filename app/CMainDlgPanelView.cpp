@@ -1,9 +1,9 @@
-#include "CMainDlgPanelView.h"
+#include "app/CMainDlgPanelView.h"
 
 #include <QComboBox>
 
-#include "CMainDlg.h"
-#include "CSkinListCtrl.h"
+#include "app/CMainDlg.h"
+#include "skin/CSkinListCtrl.h"
 
 using tarvix::settings::DeviceRow;
 

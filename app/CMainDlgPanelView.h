@@ -1,5 +1,5 @@
 #pragma once
-#include "PanelView.h"
+#include "settings/PanelView.h"
 
 class CMainDlg;
 class CSkinListCtrl;

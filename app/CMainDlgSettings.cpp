@@ -1,12 +1,12 @@
 // The settings buttons of the main window: apply, web management, map and unmap.
-#include "CMainDlg.h"
-#include "CMainDlgLanForm.h"
-#include "CMainDlgPanelView.h"
-#include "COperationScope.h"
-#include "DeviceSettings.h"
-#include "Protocol.h"
-#include "QtDialogRunners.h"
-#include "QtMessageBoxes.h"
+#include "app/CMainDlg.h"
+#include "app/CMainDlgLanForm.h"
+#include "app/CMainDlgPanelView.h"
+#include "app/COperationScope.h"
+#include "settings/DeviceSettings.h"
+#include "protocol/Protocol.h"
+#include "settings/qt/QtDialogRunners.h"
+#include "settings/qt/QtMessageBoxes.h"
 
 using namespace tarvix::app;
 

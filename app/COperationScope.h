@@ -1,5 +1,5 @@
 #pragma once
-#include "COperationState.h"
+#include "app/COperationState.h"
 
 namespace tarvix::app {
 

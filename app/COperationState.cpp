@@ -1,4 +1,4 @@
-#include "COperationState.h"
+#include "app/COperationState.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
-#include "CStorageUtilityApp.h"
+#include "app/CStorageUtilityApp.h"
 
-#include "CMainDlg.h"
-#include "Protocol.h"
-#include "QtEventClock.h"
+#include "app/CMainDlg.h"
+#include "protocol/Protocol.h"
+#include "app/QtEventClock.h"
 
 int CStorageUtilityApp::Run(tarvix::SocketApi& sockets, tarvix::platform::DriveService& drives,
                             const tarvix::platform::SystemInfo& system,

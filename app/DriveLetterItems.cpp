@@ -1,7 +1,7 @@
-#include "DriveLetterItems.h"
+#include "app/DriveLetterItems.h"
 
-#include "FixedText.h"
-#include "MappedDriveTable.h"
+#include "protocol/FixedText.h"
+#include "app/MappedDriveTable.h"
 #include "platform/DriveService.h"
 
 namespace tarvix::app {

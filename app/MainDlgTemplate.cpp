@@ -1,8 +1,8 @@
-#include "MainDlgTemplate.h"
+#include "app/MainDlgTemplate.h"
 
 #include <array>
 
-#include "ControlIds.h"
+#include "app/ControlIds.h"
 
 namespace tarvix::app {
 namespace {

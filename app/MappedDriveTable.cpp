@@ -1,9 +1,9 @@
-#include "MappedDriveTable.h"
+#include "app/MappedDriveTable.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "FixedText.h"
+#include "protocol/FixedText.h"
 #include "platform/DriveService.h"
 
 namespace tarvix::app {

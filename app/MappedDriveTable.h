@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "MappedDriveEntry.h"
+#include "app/MappedDriveEntry.h"
 
 namespace tarvix::platform {
 class DriveService;

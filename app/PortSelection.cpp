@@ -1,7 +1,7 @@
-#include "PortSelection.h"
+#include "app/PortSelection.h"
 
-#include "FixedText.h"
-#include "LanInfo.h"
+#include "protocol/FixedText.h"
+#include "protocol/LanInfo.h"
 
 namespace tarvix::app {
 

@@ -1,4 +1,4 @@
-#include "QtEventClock.h"
+#include "app/QtEventClock.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,5 +1,5 @@
 #pragma once
-#include "Clock.h"
+#include "protocol/Clock.h"
 
 namespace tarvix::app {
 

@@ -1,4 +1,4 @@
-#include "SelectedRow.h"
+#include "app/SelectedRow.h"
 
 namespace tarvix::app {
 

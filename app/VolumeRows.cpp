@@ -1,8 +1,8 @@
-#include "VolumeRows.h"
+#include "app/VolumeRows.h"
 
-#include "FixedText.h"
-#include "MappedDriveTable.h"
-#include "ShareList.h"
+#include "protocol/FixedText.h"
+#include "app/MappedDriveTable.h"
+#include "protocol/ShareList.h"
 #include "platform/SystemInfo.h"
 
 namespace tarvix::app {

@@ -1,4 +1,4 @@
-#include "WindowShape.h"
+#include "app/WindowShape.h"
 
 #include <array>
 

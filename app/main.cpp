@@ -1,16 +1,16 @@
 #include <QApplication>
 
-#include "CMainDlg.h"
-#include "CStorageUtilityApp.h"
-#include "PosixSocketApi.h"
-#include "platform/BookmarkDriveService.h"
-#include "platform/DesktopEnvironment.h"
-#include "platform/GtkBookmarks.h"
-#include "platform/LibSmbAuthenticator.h"
-#include "platform/LinuxSystemInfo.h"
-#include "platform/PosixProcessLauncher.h"
-#include "platform/TcpReachabilityChecker.h"
-#include "platform/XdgBrowserService.h"
+#include "app/CMainDlg.h"
+#include "app/CStorageUtilityApp.h"
+#include "protocol/PosixSocketApi.h"
+#include "platform/linux/BookmarkDriveService.h"
+#include "platform/linux/DesktopEnvironment.h"
+#include "platform/linux/GtkBookmarks.h"
+#include "platform/linux/LibSmbAuthenticator.h"
+#include "platform/linux/LinuxSystemInfo.h"
+#include "platform/linux/PosixProcessLauncher.h"
+#include "platform/linux/TcpReachabilityChecker.h"
+#include "platform/linux/XdgBrowserService.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

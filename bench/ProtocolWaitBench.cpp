@@ -10,10 +10,10 @@
 #include <string>
 #include <functional>
 
-#include "FixedText.h"
-#include "LabGuard.h"
-#include "PosixSocketApi.h"
-#include "Protocol.h"
+#include "protocol/FixedText.h"
+#include "tests/support/LabGuard.h"
+#include "protocol/PosixSocketApi.h"
+#include "protocol/Protocol.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QPixmap>
 #include <QTreeWidget>
 
-#include "CSkinHScrollBar.h"
-#include "CSkinHeaderCtrl.h"
-#include "CSkinListCtrl.h"
-#include "CSkinVScrollBar.h"
+#include "skin/CSkinHScrollBar.h"
+#include "skin/CSkinHeaderCtrl.h"
+#include "skin/CSkinListCtrl.h"
+#include "skin/CSkinVScrollBar.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <string>
 #include <cstdlib>
 
-#include "CMainDlg.h"
-#include "FixedText.h"
-#include "LabGuard.h"
-#include "PosixSocketApi.h"
-#include "Protocol.h"
-#include "QtEventClock.h"
+#include "app/CMainDlg.h"
+#include "protocol/FixedText.h"
+#include "tests/support/LabGuard.h"
+#include "protocol/PosixSocketApi.h"
+#include "protocol/Protocol.h"
+#include "app/QtEventClock.h"
 #include "platform/testing/FakeDriveService.h"
 #include "platform/testing/FakeSystemInfo.h"
 

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string_view>
 
-#include "FakeSocketApi.h"
-#include "FixedText.h"
-#include "LanInfo.h"
-#include "Packet.h"
-#include "Protocol.h"
+#include "tests/support/FakeSocketApi.h"
+#include "protocol/FixedText.h"
+#include "protocol/LanInfo.h"
+#include "protocol/Packet.h"
+#include "protocol/Protocol.h"
 
 using namespace tarvix;
 

@@ -1,4 +1,4 @@
-#include "ClientId.h"
+#include "protocol/ClientId.h"
 
 #include <random>
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <ctime>
 
-#include "ProtocolConstants.h"
+#include "protocol/ProtocolConstants.h"
 
 namespace tarvix {
 

@@ -1,15 +1,15 @@
-#include "DeviceCommands.h"
+#include "protocol/DeviceCommands.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "DeviceList.h"
-#include "DeviceSession.h"
-#include "FixedText.h"
-#include "Network.h"
-#include "Packet.h"
-#include "ShareList.h"
+#include "protocol/DeviceList.h"
+#include "protocol/DeviceSession.h"
+#include "protocol/FixedText.h"
+#include "protocol/Network.h"
+#include "protocol/Packet.h"
+#include "protocol/ShareList.h"
 
 namespace tarvix {
 namespace {

@@ -1,10 +1,10 @@
-#include "DeviceList.h"
+#include "protocol/DeviceList.h"
 
 #include <cstring>
 #include <new>
 
-#include "DeviceSession.h"
-#include "FixedText.h"
+#include "protocol/DeviceSession.h"
+#include "protocol/FixedText.h"
 
 namespace tarvix {
 

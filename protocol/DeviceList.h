@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ProtocolConstants.h"
+#include "protocol/ProtocolConstants.h"
 
 namespace tarvix {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "LanInfo.h"
+#include "protocol/LanInfo.h"
 
 namespace tarvix {
 

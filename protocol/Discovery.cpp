@@ -1,10 +1,10 @@
-#include "Discovery.h"
+#include "protocol/Discovery.h"
 
 #include <string>
 
-#include "DeviceList.h"
-#include "Network.h"
-#include "Packet.h"
+#include "protocol/DeviceList.h"
+#include "protocol/Network.h"
+#include "protocol/Packet.h"
 
 namespace tarvix {
 namespace {

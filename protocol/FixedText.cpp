@@ -1,4 +1,4 @@
-#include "FixedText.h"
+#include "protocol/FixedText.h"
 
 #include <cstdio>
 #include <cstring>

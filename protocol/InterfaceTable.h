@@ -1,5 +1,5 @@
 #pragma once
-#include "ProtocolConstants.h"
+#include "protocol/ProtocolConstants.h"
 
 namespace tarvix {
 

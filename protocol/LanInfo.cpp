@@ -1,10 +1,10 @@
-#include "LanInfo.h"
+#include "protocol/LanInfo.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "FixedText.h"
+#include "protocol/FixedText.h"
 
 namespace tarvix {
 namespace {

@@ -1,10 +1,10 @@
-#include "Network.h"
+#include "protocol/Network.h"
 
 #include <cstring>
 #include <ctime>
 #include <string>
 
-#include "FixedText.h"
+#include "protocol/FixedText.h"
 
 namespace tarvix {
 namespace {

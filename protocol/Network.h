@@ -2,11 +2,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "ClientId.h"
-#include "Clock.h"
-#include "InterfaceTable.h"
-#include "ProtocolConstants.h"
-#include "SocketApi.h"
+#include "protocol/ClientId.h"
+#include "protocol/Clock.h"
+#include "protocol/InterfaceTable.h"
+#include "protocol/ProtocolConstants.h"
+#include "protocol/SocketApi.h"
 
 namespace tarvix {
 

@@ -1,9 +1,9 @@
-#include "Packet.h"
+#include "protocol/Packet.h"
 
 #include <cstring>
 
-#include "FixedText.h"
-#include "Network.h"
+#include "protocol/FixedText.h"
+#include "protocol/Network.h"
 
 namespace tarvix {
 namespace {

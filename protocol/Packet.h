@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "ClientId.h"
-#include "ProtocolConstants.h"
+#include "protocol/ClientId.h"
+#include "protocol/ProtocolConstants.h"
 
 namespace tarvix {
 

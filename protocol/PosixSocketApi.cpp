@@ -1,4 +1,4 @@
-#include "PosixSocketApi.h"
+#include "protocol/PosixSocketApi.h"
 
 #include <arpa/inet.h>
 #include <ifaddrs.h>
@@ -10,7 +10,7 @@
 
 #include <cstring>
 
-#include "ProtocolConstants.h"
+#include "protocol/ProtocolConstants.h"
 
 namespace tarvix {
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "SocketApi.h"
+#include "protocol/SocketApi.h"
 
 namespace tarvix {
 

@@ -1,10 +1,10 @@
 #pragma once
-#include "DeviceCommands.h"
-#include "DeviceList.h"
-#include "DeviceSession.h"
-#include "Discovery.h"
-#include "Network.h"
-#include "ShareList.h"
+#include "protocol/DeviceCommands.h"
+#include "protocol/DeviceList.h"
+#include "protocol/DeviceSession.h"
+#include "protocol/Discovery.h"
+#include "protocol/Network.h"
+#include "protocol/ShareList.h"
 
 namespace tarvix {
 

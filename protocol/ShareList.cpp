@@ -1,8 +1,8 @@
-#include "ShareList.h"
+#include "protocol/ShareList.h"
 
 #include <new>
 
-#include "FixedText.h"
+#include "protocol/FixedText.h"
 
 namespace tarvix {
 

@@ -1,7 +1,7 @@
 #include <chrono>
 #include <thread>
 
-#include "Clock.h"
+#include "protocol/Clock.h"
 
 namespace tarvix {
 

@@ -1,4 +1,4 @@
-#include "IconArt.h"
+#include "res/IconArt.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "IconArt.h"
+#include "res/IconArt.h"
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);

@@ -8,8 +8,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "SkinArt.h"
-#include "SkinBitmaps.h"
+#include "res/SkinArt.h"
+#include "skin/SkinBitmaps.h"
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);

@@ -1,9 +1,9 @@
-#include "SkinArt.h"
+#include "res/SkinArt.h"
 
 #include <QPainter>
 
-#include "SkinArtParts.h"
-#include "SkinBitmaps.h"
+#include "res/SkinArtParts.h"
+#include "skin/SkinBitmaps.h"
 
 namespace tarvix::res {
 

@@ -2,12 +2,12 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "IconArt.h"
-#include "SkinArt.h"
-#include "SkinArtParts.h"
-#include "SkinBitmaps.h"
-#include "SkinFont.h"
-#include "SkinPalette.h"
+#include "res/IconArt.h"
+#include "res/SkinArt.h"
+#include "res/SkinArtParts.h"
+#include "skin/SkinBitmaps.h"
+#include "skin/SkinFont.h"
+#include "res/SkinPalette.h"
 
 namespace tarvix::res::art {
 namespace {

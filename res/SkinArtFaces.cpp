@@ -4,10 +4,10 @@
 #include <QPainterPath>
 #include <array>
 
-#include "SkinArtParts.h"
-#include "SkinBitmaps.h"
-#include "SkinFont.h"
-#include "SkinPalette.h"
+#include "res/SkinArtParts.h"
+#include "skin/SkinBitmaps.h"
+#include "skin/SkinFont.h"
+#include "res/SkinPalette.h"
 
 namespace tarvix::res::art {
 namespace {

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "SkinArtParts.h"
-#include "SkinBitmaps.h"
+#include "res/SkinArtParts.h"
+#include "skin/SkinBitmaps.h"
 
 namespace tarvix::res::art {
 namespace {

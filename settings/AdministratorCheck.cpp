@@ -1,7 +1,7 @@
-#include "AdministratorCheck.h"
+#include "settings/AdministratorCheck.h"
 
-#include "LoginCredentials.h"
-#include "SettingsMessages.h"
+#include "settings/LoginCredentials.h"
+#include "settings/SettingsMessages.h"
 
 namespace tarvix::settings {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "SettingsContext.h"
+#include "settings/SettingsContext.h"
 
 namespace tarvix::settings {
 

@@ -1,8 +1,8 @@
-#include "ApplyLanSettings.h"
+#include "settings/ApplyLanSettings.h"
 
-#include "AdministratorCheck.h"
-#include "LanInput.h"
-#include "SettingsMessages.h"
+#include "settings/AdministratorCheck.h"
+#include "settings/LanInput.h"
+#include "settings/SettingsMessages.h"
 
 namespace tarvix::settings {
 namespace {

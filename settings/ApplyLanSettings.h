@@ -1,7 +1,7 @@
 #pragma once
-#include "LanForm.h"
-#include "PanelView.h"
-#include "SettingsContext.h"
+#include "settings/LanForm.h"
+#include "settings/PanelView.h"
+#include "settings/SettingsContext.h"
 
 namespace tarvix::settings {
 

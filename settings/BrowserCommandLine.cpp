@@ -1,4 +1,4 @@
-#include "BrowserCommandLine.h"
+#include "settings/BrowserCommandLine.h"
 
 namespace tarvix::settings {
 

@@ -1,8 +1,8 @@
-#include "CheckOctets.h"
+#include "settings/CheckOctets.h"
 
 #include <string>
 
-#include "SettingsMessages.h"
+#include "settings/SettingsMessages.h"
 
 namespace tarvix::settings {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
-#include "LanForm.h"
-#include "MessageBoxes.h"
+#include "settings/LanForm.h"
+#include "settings/MessageBoxes.h"
 
 namespace tarvix::settings {
 

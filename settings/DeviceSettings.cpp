@@ -1,6 +1,6 @@
-#include "DeviceSettings.h"
+#include "settings/DeviceSettings.h"
 
-#include "AdministratorCheck.h"
+#include "settings/AdministratorCheck.h"
 
 namespace tarvix::settings {
 

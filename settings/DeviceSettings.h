@@ -1,15 +1,15 @@
 #pragma once
-#include "ApplyLanSettings.h"
-#include "DriveInUseDialogRunner.h"
-#include "DriveMapping.h"
-#include "LanForm.h"
-#include "PanelView.h"
-#include "ProtocolOperations.h"
-#include "SettingsContext.h"
-#include "SettingsState.h"
-#include "Sleeper.h"
-#include "WebManagement.h"
-#include "WorkerThread.h"
+#include "settings/ApplyLanSettings.h"
+#include "settings/DriveInUseDialogRunner.h"
+#include "settings/DriveMapping.h"
+#include "settings/LanForm.h"
+#include "settings/PanelView.h"
+#include "settings/ProtocolOperations.h"
+#include "settings/SettingsContext.h"
+#include "settings/SettingsState.h"
+#include "settings/Sleeper.h"
+#include "settings/WebManagement.h"
+#include "settings/WorkerThread.h"
 
 namespace tarvix::settings {
 

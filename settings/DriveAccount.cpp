@@ -1,4 +1,4 @@
-#include "DriveAccount.h"
+#include "settings/DriveAccount.h"
 
 namespace tarvix::settings {
 

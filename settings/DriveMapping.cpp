@@ -1,10 +1,10 @@
-#include "DriveMapping.h"
+#include "settings/DriveMapping.h"
 
-#include "DriveAccount.h"
-#include "FixedText.h"
-#include "LoginCredentials.h"
-#include "SettingsMessages.h"
-#include "WindowsVersionName.h"
+#include "settings/DriveAccount.h"
+#include "protocol/FixedText.h"
+#include "settings/LoginCredentials.h"
+#include "settings/SettingsMessages.h"
+#include "settings/WindowsVersionName.h"
 
 namespace tarvix::settings {
 namespace {

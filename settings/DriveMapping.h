@@ -1,7 +1,7 @@
 #pragma once
-#include "DriveInUseDialogRunner.h"
-#include "PanelView.h"
-#include "SettingsContext.h"
+#include "settings/DriveInUseDialogRunner.h"
+#include "settings/PanelView.h"
+#include "settings/SettingsContext.h"
 #include "platform/DriveService.h"
 
 namespace tarvix::settings {

@@ -1,11 +1,11 @@
-#include "LanInput.h"
+#include "settings/LanInput.h"
 
 #include <cstdio>
 
-#include "CheckOctets.h"
-#include "FixedText.h"
-#include "LanValidation.h"
-#include "SettingsMessages.h"
+#include "settings/CheckOctets.h"
+#include "protocol/FixedText.h"
+#include "settings/LanValidation.h"
+#include "settings/SettingsMessages.h"
 
 namespace tarvix::settings {
 namespace {

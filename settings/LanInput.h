@@ -1,9 +1,9 @@
 #pragma once
 #include <string_view>
 
-#include "DeviceSession.h"
-#include "LanForm.h"
-#include "MessageBoxes.h"
+#include "protocol/DeviceSession.h"
+#include "settings/LanForm.h"
+#include "settings/MessageBoxes.h"
 
 namespace tarvix::settings {
 

@@ -1,4 +1,4 @@
-#include "LanValidation.h"
+#include "settings/LanValidation.h"
 
 namespace tarvix::settings {
 namespace {

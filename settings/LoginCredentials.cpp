@@ -1,9 +1,9 @@
-#include "LoginCredentials.h"
+#include "settings/LoginCredentials.h"
 
 #include <cstring>
 
-#include "FixedText.h"
-#include "WindowsVersionName.h"
+#include "protocol/FixedText.h"
+#include "settings/WindowsVersionName.h"
 
 namespace tarvix::settings {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 #include <string_view>
 
-#include "DeviceSession.h"
-#include "LoginDialogRunner.h"
+#include "protocol/DeviceSession.h"
+#include "settings/LoginDialogRunner.h"
 #include "platform/SystemInfo.h"
 
 namespace tarvix::settings {

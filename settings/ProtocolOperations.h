@@ -1,6 +1,6 @@
 #pragma once
-#include "DeviceCommands.h"
-#include "DeviceOperations.h"
+#include "protocol/DeviceCommands.h"
+#include "settings/DeviceOperations.h"
 
 namespace tarvix::settings {
 

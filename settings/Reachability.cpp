@@ -1,6 +1,6 @@
-#include "Reachability.h"
+#include "settings/Reachability.h"
 
-#include "SettingsMessages.h"
+#include "settings/SettingsMessages.h"
 
 namespace tarvix::settings {
 namespace {

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "MessageBoxes.h"
-#include "PanelView.h"
-#include "Sleeper.h"
+#include "settings/MessageBoxes.h"
+#include "settings/PanelView.h"
+#include "settings/Sleeper.h"
 #include "platform/ReachabilityChecker.h"
 
 namespace tarvix::settings {

@@ -1,9 +1,9 @@
 #pragma once
-#include "DeviceOperations.h"
-#include "DeviceSession.h"
-#include "LoginDialogRunner.h"
-#include "MessageBoxes.h"
-#include "SettingsState.h"
+#include "settings/DeviceOperations.h"
+#include "protocol/DeviceSession.h"
+#include "settings/LoginDialogRunner.h"
+#include "settings/MessageBoxes.h"
+#include "settings/SettingsState.h"
 #include "platform/SystemInfo.h"
 
 namespace tarvix::settings {

@@ -1,4 +1,4 @@
-#include "Sleeper.h"
+#include "settings/Sleeper.h"
 
 #include <chrono>
 #include <thread>

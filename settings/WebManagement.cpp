@@ -1,9 +1,9 @@
-#include "WebManagement.h"
+#include "settings/WebManagement.h"
 
-#include "BrowserCommandLine.h"
-#include "FixedText.h"
-#include "Reachability.h"
-#include "SettingsMessages.h"
+#include "settings/BrowserCommandLine.h"
+#include "protocol/FixedText.h"
+#include "settings/Reachability.h"
+#include "settings/SettingsMessages.h"
 
 namespace tarvix::settings {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
-#include "PanelView.h"
-#include "SettingsContext.h"
-#include "Sleeper.h"
-#include "WorkerThread.h"
+#include "settings/PanelView.h"
+#include "settings/SettingsContext.h"
+#include "settings/Sleeper.h"
+#include "settings/WorkerThread.h"
 #include "platform/BrowserService.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/ReachabilityChecker.h"

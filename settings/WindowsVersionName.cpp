@@ -1,4 +1,4 @@
-#include "WindowsVersionName.h"
+#include "settings/WindowsVersionName.h"
 
 namespace tarvix::settings {
 namespace {

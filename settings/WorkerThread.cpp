@@ -1,4 +1,4 @@
-#include "WorkerThread.h"
+#include "settings/WorkerThread.h"
 
 namespace tarvix::settings {
 

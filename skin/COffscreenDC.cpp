@@ -1,4 +1,4 @@
-#include "COffscreenDC.h"
+#include "skin/COffscreenDC.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
-#include "CSkinButton.h"
+#include "skin/CSkinButton.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "SkinDraw.h"
+#include "skin/SkinDraw.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QPushButton>
 
-#include "SkinBitmapStore.h"
+#include "skin/SkinBitmapStore.h"
 
 // The private window message by which a radio button that becomes checked clears
 // the other buttons of its group; in Qt it travels as the event type of

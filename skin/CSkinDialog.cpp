@@ -1,4 +1,4 @@
-#include "CSkinDialog.h"
+#include "skin/CSkinDialog.h"
 
 #include <QChildEvent>
 #include <QLabel>
@@ -8,7 +8,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "SkinDraw.h"
+#include "skin/SkinDraw.h"
 
 namespace {
 

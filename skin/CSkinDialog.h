@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <vector>
 
-#include "SkinBitmapStore.h"
+#include "skin/SkinBitmapStore.h"
 
 // The dialog base of every window: a background bitmap over the client area,
 // transparent labels in one colour, and for the main window a move by any bare

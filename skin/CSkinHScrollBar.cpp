@@ -1,9 +1,9 @@
-#include "CSkinHScrollBar.h"
+#include "skin/CSkinHScrollBar.h"
 
-#include "CSkinListCtrl.h"
-#include "SkinBitmapStore.h"
-#include "SkinBitmaps.h"
-#include "SkinDraw.h"
+#include "skin/CSkinListCtrl.h"
+#include "skin/SkinBitmapStore.h"
+#include "skin/SkinBitmaps.h"
+#include "skin/SkinDraw.h"
 
 using namespace tarvix::skin;
 

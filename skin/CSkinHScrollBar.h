@@ -1,5 +1,5 @@
 #pragma once
-#include "CSkinScrollBar.h"
+#include "skin/CSkinScrollBar.h"
 
 // The bar below a list: 14 pixels high, as wide as the list less 2.
 class CSkinHScrollBar final : public CSkinScrollBar {

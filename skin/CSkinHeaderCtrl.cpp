@@ -1,10 +1,10 @@
-#include "CSkinHeaderCtrl.h"
+#include "skin/CSkinHeaderCtrl.h"
 
-#include "COffscreenDC.h"
-#include "SkinBitmapStore.h"
-#include "SkinBitmaps.h"
-#include "SkinDraw.h"
-#include "SkinFont.h"
+#include "skin/COffscreenDC.h"
+#include "skin/SkinBitmapStore.h"
+#include "skin/SkinBitmaps.h"
+#include "skin/SkinDraw.h"
+#include "skin/SkinFont.h"
 
 using namespace tarvix::skin;
 

@@ -1,13 +1,13 @@
-#include "CSkinListCtrl.h"
+#include "skin/CSkinListCtrl.h"
 
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
-#include "COffscreenDC.h"
-#include "CSkinHScrollBar.h"
-#include "CSkinHeaderCtrl.h"
-#include "CSkinVScrollBar.h"
+#include "skin/COffscreenDC.h"
+#include "skin/CSkinHScrollBar.h"
+#include "skin/CSkinHeaderCtrl.h"
+#include "skin/CSkinVScrollBar.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "CSkinProgressCtrl.h"
+#include "skin/CSkinProgressCtrl.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "COffscreenDC.h"
+#include "skin/COffscreenDC.h"
 
 CSkinProgressCtrl::CSkinProgressCtrl(QWidget* parent) : QProgressBar(parent) {
   setTextVisible(false);

@@ -1,11 +1,11 @@
-#include "CSkinScrollBar.h"
+#include "skin/CSkinScrollBar.h"
 
 #include <QMouseEvent>
 #include <cmath>
 #include <limits>
 
-#include "COffscreenDC.h"
-#include "CSkinListCtrl.h"
+#include "skin/COffscreenDC.h"
+#include "skin/CSkinListCtrl.h"
 
 namespace {
 

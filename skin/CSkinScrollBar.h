@@ -2,7 +2,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "SkinTimerSource.h"
+#include "skin/SkinTimerSource.h"
 
 class CSkinListCtrl;
 

@@ -1,9 +1,9 @@
-#include "CSkinVScrollBar.h"
+#include "skin/CSkinVScrollBar.h"
 
-#include "CSkinListCtrl.h"
-#include "SkinBitmapStore.h"
-#include "SkinBitmaps.h"
-#include "SkinDraw.h"
+#include "skin/CSkinListCtrl.h"
+#include "skin/SkinBitmapStore.h"
+#include "skin/SkinBitmaps.h"
+#include "skin/SkinDraw.h"
 
 using namespace tarvix::skin;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "CSkinScrollBar.h"
+#include "skin/CSkinScrollBar.h"
 
 // The bar right of a list: 14 pixels wide, as high as the list less 1.
 class CSkinVScrollBar final : public CSkinScrollBar {

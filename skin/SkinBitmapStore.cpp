@@ -1,4 +1,4 @@
-#include "SkinBitmapStore.h"
+#include "skin/SkinBitmapStore.h"
 
 #include <QHash>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "SkinDraw.h"
+#include "skin/SkinDraw.h"
 
 #include <QPainter>
 

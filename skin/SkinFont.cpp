@@ -1,4 +1,4 @@
-#include "SkinFont.h"
+#include "skin/SkinFont.h"
 
 #include <QFontMetrics>
 

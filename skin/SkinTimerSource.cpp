@@ -1,4 +1,4 @@
-#include "SkinTimerSource.h"
+#include "skin/SkinTimerSource.h"
 
 #include <QTimerEvent>
 

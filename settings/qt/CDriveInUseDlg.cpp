@@ -1,10 +1,10 @@
-#include "CDriveInUseDlg.h"
+#include "settings/qt/CDriveInUseDlg.h"
 
 #include <QLabel>
 
-#include "CSkinButton.h"
-#include "SkinBitmaps.h"
-#include "SettingsDialogTemplate.h"
+#include "skin/CSkinButton.h"
+#include "skin/SkinBitmaps.h"
+#include "settings/qt/SettingsDialogTemplate.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;

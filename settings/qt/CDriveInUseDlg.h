@@ -1,5 +1,5 @@
 #pragma once
-#include "CSkinDialog.h"
+#include "skin/CSkinDialog.h"
 
 class CSkinButton;
 

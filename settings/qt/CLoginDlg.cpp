@@ -1,11 +1,11 @@
-#include "CLoginDlg.h"
+#include "settings/qt/CLoginDlg.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
-#include "CSkinButton.h"
-#include "SkinBitmaps.h"
-#include "SettingsDialogTemplate.h"
+#include "skin/CSkinButton.h"
+#include "skin/SkinBitmaps.h"
+#include "settings/qt/SettingsDialogTemplate.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;

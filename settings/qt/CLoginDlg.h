@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "CSkinDialog.h"
-#include "LoginDialogRunner.h"
+#include "skin/CSkinDialog.h"
+#include "settings/LoginDialogRunner.h"
 
 class QLineEdit;
 class CSkinButton;

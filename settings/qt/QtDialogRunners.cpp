@@ -1,8 +1,8 @@
-#include "QtDialogRunners.h"
+#include "settings/qt/QtDialogRunners.h"
 
-#include "CDriveInUseDlg.h"
-#include "CLoginDlg.h"
-#include "NormalCursor.h"
+#include "settings/qt/CDriveInUseDlg.h"
+#include "settings/qt/CLoginDlg.h"
+#include "settings/qt/NormalCursor.h"
 
 namespace tarvix::settings::qt {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "DriveInUseDialogRunner.h"
-#include "LoginDialogRunner.h"
+#include "settings/DriveInUseDialogRunner.h"
+#include "settings/LoginDialogRunner.h"
 
 class QWidget;
 

@@ -1,10 +1,10 @@
-#include "QtMessageBoxes.h"
+#include "settings/qt/QtMessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "NormalCursor.h"
+#include "settings/qt/NormalCursor.h"
 
 namespace tarvix::settings::qt {
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "MessageBoxes.h"
+#include "settings/MessageBoxes.h"
 
 class QWidget;
 

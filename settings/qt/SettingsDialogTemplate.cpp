@@ -1,4 +1,4 @@
-#include "SettingsDialogTemplate.h"
+#include "settings/qt/SettingsDialogTemplate.h"
 
 #include <QFont>
 

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "DriveLetterItems.h"
-#include "FixedText.h"
-#include "LanInfo.h"
-#include "MappedDriveTable.h"
-#include "PortSelection.h"
-#include "SelectedRow.h"
-#include "ShareList.h"
-#include "VolumeRows.h"
+#include "app/DriveLetterItems.h"
+#include "protocol/FixedText.h"
+#include "protocol/LanInfo.h"
+#include "app/MappedDriveTable.h"
+#include "app/PortSelection.h"
+#include "app/SelectedRow.h"
+#include "protocol/ShareList.h"
+#include "app/VolumeRows.h"
 #include "platform/testing/FakeDriveService.h"
 #include "platform/testing/FakeSystemInfo.h"
 

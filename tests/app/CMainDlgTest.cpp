@@ -5,13 +5,13 @@
 #include <QCursor>
 #include <QLineEdit>
 
-#include "CIpAddressCtrl.h"
-#include "CSkinButton.h"
-#include "CSkinListCtrl.h"
-#include "ControlIds.h"
-#include "DialogUnits.h"
-#include "MainDlgTemplate.h"
-#include "MainWindowFixture.h"
+#include "app/CIpAddressCtrl.h"
+#include "skin/CSkinButton.h"
+#include "skin/CSkinListCtrl.h"
+#include "app/ControlIds.h"
+#include "app/DialogUnits.h"
+#include "app/MainDlgTemplate.h"
+#include "tests/app/MainWindowFixture.h"
 
 namespace tarvix::testing {
 namespace {

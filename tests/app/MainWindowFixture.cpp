@@ -1,8 +1,8 @@
-#include "MainWindowFixture.h"
+#include "tests/app/MainWindowFixture.h"
 
 #include <QApplication>
 
-#include "CSkinListCtrl.h"
+#include "skin/CSkinListCtrl.h"
 
 namespace tarvix::testing {
 

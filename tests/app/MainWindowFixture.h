@@ -3,10 +3,10 @@
 
 #include <memory>
 
-#include "CMainDlg.h"
-#include "FakeSocketApi.h"
-#include "Protocol.h"
-#include "ScriptedSocketApi.h"
+#include "app/CMainDlg.h"
+#include "tests/support/FakeSocketApi.h"
+#include "protocol/Protocol.h"
+#include "tests/app/ScriptedSocketApi.h"
 #include "platform/testing/FakeDriveService.h"
 #include "platform/testing/FakeSystemInfo.h"
 

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "CIpAddressCtrl.h"
-#include "CSkinButton.h"
-#include "ControlIds.h"
-#include "DriveInUseDialogRunner.h"
-#include "LoginDialogRunner.h"
-#include "MainWindowFixture.h"
-#include "MessageBoxes.h"
-#include "SettingsMessages.h"
+#include "app/CIpAddressCtrl.h"
+#include "skin/CSkinButton.h"
+#include "app/ControlIds.h"
+#include "settings/DriveInUseDialogRunner.h"
+#include "settings/LoginDialogRunner.h"
+#include "tests/app/MainWindowFixture.h"
+#include "settings/MessageBoxes.h"
+#include "settings/SettingsMessages.h"
 #include "platform/testing/FakeBrowserService.h"
 #include "platform/testing/FakeProcessLauncher.h"
 #include "platform/testing/FakeReachabilityChecker.h"

@@ -1,10 +1,10 @@
-#include "ScriptedSocketApi.h"
+#include "tests/app/ScriptedSocketApi.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "FixedText.h"
-#include "ReplyBuilder.h"
+#include "protocol/FixedText.h"
+#include "tests/support/ReplyBuilder.h"
 
 namespace tarvix::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "SocketApi.h"
+#include "protocol/SocketApi.h"
 
 namespace tarvix::testing {
 

@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "CIpAddressCtrl.h"
-#include "CStorageUtilityApp.h"
-#include "QtEventClock.h"
-#include "ScriptedSocketApi.h"
-#include "WindowShape.h"
+#include "app/CIpAddressCtrl.h"
+#include "app/CStorageUtilityApp.h"
+#include "app/QtEventClock.h"
+#include "tests/app/ScriptedSocketApi.h"
+#include "app/WindowShape.h"
 #include "platform/testing/FakeDriveService.h"
 #include "platform/testing/FakeSystemInfo.h"
 

@@ -1,4 +1,4 @@
-#include "ConfigParser.h"
+#include "tools/devsim/ConfigParser.h"
 
 #include <gtest/gtest.h>
 

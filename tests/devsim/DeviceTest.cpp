@@ -1,10 +1,10 @@
-#include "Device.h"
+#include "tools/devsim/Device.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 
-#include "TestDatagrams.h"
+#include "tests/devsim/TestDatagrams.h"
 
 namespace tarvix::devsim {
 namespace {

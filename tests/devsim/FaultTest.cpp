@@ -1,8 +1,8 @@
-#include "Fault.h"
+#include "tools/devsim/Fault.h"
 
 #include <gtest/gtest.h>
 
-#include "Protocol.h"
+#include "tools/devsim/MessageLayout.h"
 
 namespace tarvix::devsim {
 namespace {

@@ -1,9 +1,9 @@
-#include "LanInfoRecord.h"
-#include "PortText.h"
+#include "tools/devsim/LanInfoRecord.h"
+#include "tools/devsim/PortText.h"
 
 #include <gtest/gtest.h>
 
-#include "TestDatagrams.h"
+#include "tests/devsim/TestDatagrams.h"
 
 namespace tarvix::devsim {
 namespace {

@@ -1,10 +1,10 @@
-#include "Request.h"
+#include "tools/devsim/Request.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "TestDatagrams.h"
+#include "tests/devsim/TestDatagrams.h"
 
 namespace tarvix::devsim {
 namespace {

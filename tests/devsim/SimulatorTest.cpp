@@ -1,9 +1,9 @@
-#include "Simulator.h"
+#include "tools/devsim/Simulator.h"
 
 #include <gtest/gtest.h>
 
-#include "ConfigParser.h"
-#include "TestDatagrams.h"
+#include "tools/devsim/ConfigParser.h"
+#include "tests/devsim/TestDatagrams.h"
 
 namespace tarvix::devsim {
 namespace {

@@ -1,9 +1,9 @@
-#include "StateFile.h"
+#include "tools/devsim/StateFile.h"
 
 #include <gtest/gtest.h>
 
-#include "ConfigParser.h"
-#include "TestDatagrams.h"
+#include "tools/devsim/ConfigParser.h"
+#include "tests/devsim/TestDatagrams.h"
 
 namespace tarvix::devsim {
 namespace {

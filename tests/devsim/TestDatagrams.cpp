@@ -1,4 +1,4 @@
-#include "TestDatagrams.h"
+#include "tests/devsim/TestDatagrams.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -16,9 +16,9 @@
 #include <map>
 #include <string>
 
-#include "GroupSocket.h"
-#include "NamespaceGuard.h"
-#include "Wire.h"
+#include "tools/devsim/GroupSocket.h"
+#include "tools/devsim/NamespaceGuard.h"
+#include "tools/devsim/Wire.h"
 
 namespace {
 

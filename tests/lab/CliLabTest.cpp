@@ -1,4 +1,4 @@
-#include "LabFixture.h"
+#include "tests/lab/LabFixture.h"
 
 namespace tarvix::lab {
 namespace {

@@ -1,9 +1,9 @@
 #include <set>
 
-#include "FixedText.h"
-#include "LabFixture.h"
-#include "PosixSocketApi.h"
-#include "Protocol.h"
+#include "protocol/FixedText.h"
+#include "tests/lab/LabFixture.h"
+#include "protocol/PosixSocketApi.h"
+#include "protocol/Protocol.h"
 
 namespace tarvix::lab {
 namespace {

@@ -1,4 +1,4 @@
-#include "LabFixture.h"
+#include "tests/lab/LabFixture.h"
 
 #include <sys/wait.h>
 

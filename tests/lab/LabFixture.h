@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "LabGuard.h"
+#include "tests/support/LabGuard.h"
 
 namespace tarvix::lab {
 

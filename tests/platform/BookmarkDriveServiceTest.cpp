@@ -1,9 +1,9 @@
-#include "platform/BookmarkDriveService.h"
+#include "platform/linux/BookmarkDriveService.h"
 
 #include <gtest/gtest.h>
 
-#include "TempDir.h"
-#include "platform/EffectiveUser.h"
+#include "tests/platform/support/TempDir.h"
+#include "platform/linux/EffectiveUser.h"
 #include "platform/NetResult.h"
 #include "platform/testing/FakeSmbAuthenticator.h"
 

@@ -1,12 +1,12 @@
-#include "platform/DesktopEntry.h"
+#include "platform/linux/DesktopEntry.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "TempDir.h"
-#include "platform/DesktopEnvironment.h"
-#include "platform/MimeApps.h"
+#include "tests/platform/support/TempDir.h"
+#include "platform/linux/DesktopEnvironment.h"
+#include "platform/linux/MimeApps.h"
 
 namespace tarvix::platform {
 namespace {

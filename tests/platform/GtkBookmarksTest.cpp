@@ -1,8 +1,8 @@
-#include "platform/GtkBookmarks.h"
+#include "platform/linux/GtkBookmarks.h"
 
 #include <gtest/gtest.h>
 
-#include "TempDir.h"
+#include "tests/platform/support/TempDir.h"
 
 namespace tarvix::platform {
 namespace {

@@ -1,8 +1,8 @@
-#include "platform/LinuxSystemInfo.h"
+#include "platform/linux/LinuxSystemInfo.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/CommandOutput.h"
+#include "platform/linux/CommandOutput.h"
 
 namespace tarvix::platform {
 namespace {

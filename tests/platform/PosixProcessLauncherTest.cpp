@@ -1,8 +1,8 @@
-#include "platform/PosixProcessLauncher.h"
+#include "platform/linux/PosixProcessLauncher.h"
 
 #include <gtest/gtest.h>
 
-#include "TempDir.h"
+#include "tests/platform/support/TempDir.h"
 
 namespace tarvix::platform {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "SmbdServer.h"
-#include "TempDir.h"
-#include "platform/BookmarkDriveService.h"
-#include "platform/LibSmbAuthenticator.h"
+#include "tests/platform/support/SmbdServer.h"
+#include "tests/platform/support/TempDir.h"
+#include "platform/linux/BookmarkDriveService.h"
+#include "platform/linux/LibSmbAuthenticator.h"
 #include "platform/NetResult.h"
 
 namespace tarvix::platform {

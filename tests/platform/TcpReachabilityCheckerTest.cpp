@@ -1,4 +1,4 @@
-#include "platform/TcpReachabilityChecker.h"
+#include "platform/linux/TcpReachabilityChecker.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "SmbdServer.h"
+#include "tests/platform/support/SmbdServer.h"
 
 namespace tarvix::platform {
 namespace {

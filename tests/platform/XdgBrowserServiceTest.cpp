@@ -1,9 +1,9 @@
-#include "platform/XdgBrowserService.h"
+#include "platform/linux/XdgBrowserService.h"
 
 #include <gtest/gtest.h>
 
-#include "TempDir.h"
-#include "platform/PosixProcessLauncher.h"
+#include "tests/platform/support/TempDir.h"
+#include "platform/linux/PosixProcessLauncher.h"
 
 namespace tarvix::platform {
 namespace {

@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "ProtocolFixture.h"
+#include "tests/protocol/ProtocolFixture.h"
 
 namespace tarvix::testing {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "FixedText.h"
-#include "LanInfo.h"
+#include "protocol/FixedText.h"
+#include "protocol/LanInfo.h"
 
 namespace tarvix {
 namespace {

@@ -1,4 +1,4 @@
-#include "ProtocolFixture.h"
+#include "tests/protocol/ProtocolFixture.h"
 
 namespace tarvix::testing {
 namespace {

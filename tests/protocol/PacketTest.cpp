@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "FixedText.h"
-#include "Packet.h"
-#include "ReplyBuilder.h"
+#include "protocol/FixedText.h"
+#include "protocol/Packet.h"
+#include "tests/support/ReplyBuilder.h"
 
 namespace tarvix {
 namespace {

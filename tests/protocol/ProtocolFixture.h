@@ -3,11 +3,11 @@
 
 #include <cstring>
 
-#include "FakeSocketApi.h"
-#include "FixedText.h"
-#include "Protocol.h"
-#include "Packet.h"
-#include "ReplyBuilder.h"
+#include "tests/support/FakeSocketApi.h"
+#include "protocol/FixedText.h"
+#include "protocol/Protocol.h"
+#include "protocol/Packet.h"
+#include "tests/support/ReplyBuilder.h"
 
 namespace tarvix::testing {
 

@@ -1,8 +1,8 @@
-#include "AdministratorCheck.h"
+#include "settings/AdministratorCheck.h"
 
 #include <gtest/gtest.h>
 
-#include "support/SettingsHarness.h"
+#include "tests/settings/support/SettingsHarness.h"
 
 namespace tarvix::settings {
 namespace {

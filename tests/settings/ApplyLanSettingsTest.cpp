@@ -1,8 +1,8 @@
-#include "ApplyLanSettings.h"
+#include "settings/ApplyLanSettings.h"
 
 #include <gtest/gtest.h>
 
-#include "support/SettingsHarness.h"
+#include "tests/settings/support/SettingsHarness.h"
 
 namespace tarvix::settings {
 namespace {

@@ -1,8 +1,8 @@
-#include "CheckOctets.h"
+#include "settings/CheckOctets.h"
 
 #include <gtest/gtest.h>
 
-#include "support/RecordingFakes.h"
+#include "tests/settings/support/RecordingFakes.h"
 
 namespace tarvix::settings {
 namespace {

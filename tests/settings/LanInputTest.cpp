@@ -1,8 +1,8 @@
-#include "LanInput.h"
+#include "settings/LanInput.h"
 
 #include <gtest/gtest.h>
 
-#include "support/RecordingFakes.h"
+#include "tests/settings/support/RecordingFakes.h"
 
 namespace tarvix::settings {
 namespace {

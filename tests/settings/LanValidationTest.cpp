@@ -1,4 +1,4 @@
-#include "LanValidation.h"
+#include "settings/LanValidation.h"
 
 #include <gtest/gtest.h>
 

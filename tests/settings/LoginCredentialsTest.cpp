@@ -1,8 +1,8 @@
-#include "LoginCredentials.h"
+#include "settings/LoginCredentials.h"
 
 #include <gtest/gtest.h>
 
-#include "support/SettingsHarness.h"
+#include "tests/settings/support/SettingsHarness.h"
 
 namespace tarvix::settings {
 namespace {

@@ -1,10 +1,10 @@
-#include "WebManagement.h"
+#include "settings/WebManagement.h"
 
 #include <gtest/gtest.h>
 
-#include "Reachability.h"
-#include "WorkerThread.h"
-#include "support/SettingsHarness.h"
+#include "settings/Reachability.h"
+#include "settings/WorkerThread.h"
+#include "tests/settings/support/SettingsHarness.h"
 
 namespace tarvix::settings {
 namespace {

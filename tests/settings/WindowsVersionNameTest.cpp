@@ -1,8 +1,8 @@
-#include "WindowsVersionName.h"
+#include "settings/WindowsVersionName.h"
 
 #include <gtest/gtest.h>
 
-#include "support/SettingsHarness.h"
+#include "tests/settings/support/SettingsHarness.h"
 
 namespace tarvix::settings {
 namespace {

@@ -2,14 +2,14 @@
 
 #include <QLabel>
 
-#include "CSkinButton.h"
-#include "CSkinHScrollBar.h"
-#include "CSkinListCtrl.h"
-#include "CSkinVScrollBar.h"
-#include "ControlIds.h"
-#include "MainWindowFixture.h"
-#include "SkinBitmaps.h"
-#include "SkinTestSupport.h"
+#include "skin/CSkinButton.h"
+#include "skin/CSkinHScrollBar.h"
+#include "skin/CSkinListCtrl.h"
+#include "skin/CSkinVScrollBar.h"
+#include "app/ControlIds.h"
+#include "tests/app/MainWindowFixture.h"
+#include "skin/SkinBitmaps.h"
+#include "tests/skin/SkinTestSupport.h"
 
 namespace tarvix::testing {
 namespace {

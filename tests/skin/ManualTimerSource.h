@@ -1,7 +1,7 @@
 #pragma once
 #include <map>
 
-#include "SkinTimerSource.h"
+#include "skin/SkinTimerSource.h"
 
 namespace tarvix::testing {
 

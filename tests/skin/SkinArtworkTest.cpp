@@ -3,12 +3,12 @@
 #include <QFile>
 #include <QtEndian>
 
-#include "DialogUnits.h"
-#include "MainDlgTemplate.h"
-#include "SkinArt.h"
-#include "SkinBitmapStore.h"
-#include "SkinBitmaps.h"
-#include "SkinTestSupport.h"
+#include "app/DialogUnits.h"
+#include "app/MainDlgTemplate.h"
+#include "res/SkinArt.h"
+#include "skin/SkinBitmapStore.h"
+#include "skin/SkinBitmaps.h"
+#include "tests/skin/SkinTestSupport.h"
 
 namespace tarvix::testing {
 namespace {

@@ -4,9 +4,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "CSkinButton.h"
-#include "SkinBitmaps.h"
-#include "SkinTestSupport.h"
+#include "skin/CSkinButton.h"
+#include "skin/SkinBitmaps.h"
+#include "tests/skin/SkinTestSupport.h"
 
 namespace tarvix::testing {
 namespace {

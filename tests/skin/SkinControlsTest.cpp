@@ -3,9 +3,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "CSkinButton.h"
-#include "CSkinHeaderCtrl.h"
-#include "CSkinListCtrl.h"
+#include "skin/CSkinButton.h"
+#include "skin/CSkinHeaderCtrl.h"
+#include "skin/CSkinListCtrl.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "CDriveInUseDlg.h"
-#include "CLoginDlg.h"
-#include "CSkinButton.h"
-#include "CSkinDialog.h"
-#include "SkinBitmaps.h"
-#include "SkinTestSupport.h"
+#include "settings/qt/CDriveInUseDlg.h"
+#include "settings/qt/CLoginDlg.h"
+#include "skin/CSkinButton.h"
+#include "skin/CSkinDialog.h"
+#include "skin/SkinBitmaps.h"
+#include "tests/skin/SkinTestSupport.h"
 
 namespace tarvix::testing {
 namespace {

@@ -4,12 +4,12 @@
 
 #include <QApplication>
 
-#include "CSkinButton.h"
-#include "CSkinDialog.h"
-#include "CSkinHScrollBar.h"
-#include "CSkinListCtrl.h"
-#include "SkinBitmapStore.h"
-#include "SkinBitmaps.h"
+#include "skin/CSkinButton.h"
+#include "skin/CSkinDialog.h"
+#include "skin/CSkinHScrollBar.h"
+#include "skin/CSkinListCtrl.h"
+#include "skin/SkinBitmapStore.h"
+#include "skin/SkinBitmaps.h"
 
 namespace tarvix::testing {
 namespace {

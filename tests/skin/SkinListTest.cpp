@@ -3,13 +3,13 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "COffscreenDC.h"
-#include "CSkinHScrollBar.h"
-#include "CSkinHeaderCtrl.h"
-#include "CSkinListCtrl.h"
-#include "CSkinVScrollBar.h"
-#include "SkinBitmaps.h"
-#include "SkinTestSupport.h"
+#include "skin/COffscreenDC.h"
+#include "skin/CSkinHScrollBar.h"
+#include "skin/CSkinHeaderCtrl.h"
+#include "skin/CSkinListCtrl.h"
+#include "skin/CSkinVScrollBar.h"
+#include "skin/SkinBitmaps.h"
+#include "tests/skin/SkinTestSupport.h"
 
 namespace tarvix::testing {
 namespace {

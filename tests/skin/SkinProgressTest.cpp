@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "COffscreenDC.h"
-#include "CSkinProgressCtrl.h"
-#include "SkinTestSupport.h"
+#include "skin/COffscreenDC.h"
+#include "skin/CSkinProgressCtrl.h"
+#include "tests/skin/SkinTestSupport.h"
 
 namespace tarvix::testing {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <QScrollBar>
 
-#include "CSkinHScrollBar.h"
-#include "CSkinListCtrl.h"
-#include "CSkinVScrollBar.h"
-#include "ManualTimerSource.h"
-#include "SkinBitmaps.h"
-#include "SkinTestSupport.h"
+#include "skin/CSkinHScrollBar.h"
+#include "skin/CSkinListCtrl.h"
+#include "skin/CSkinVScrollBar.h"
+#include "tests/skin/ManualTimerSource.h"
+#include "skin/SkinBitmaps.h"
+#include "tests/skin/SkinTestSupport.h"
 
 namespace tarvix::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "SkinBitmapStore.h"
+#include "skin/SkinBitmapStore.h"
 
 namespace tarvix::testing {
 

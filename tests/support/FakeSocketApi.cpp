@@ -1,4 +1,4 @@
-#include "FakeSocketApi.h"
+#include "tests/support/FakeSocketApi.h"
 
 #include <algorithm>
 #include <cstring>

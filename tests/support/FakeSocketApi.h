@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Clock.h"
-#include "SocketApi.h"
+#include "protocol/Clock.h"
+#include "protocol/SocketApi.h"
 
 namespace tarvix::testing {
 

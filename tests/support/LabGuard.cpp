@@ -1,4 +1,4 @@
-#include "LabGuard.h"
+#include "tests/support/LabGuard.h"
 
 #include <sys/stat.h>
 

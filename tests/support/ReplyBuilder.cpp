@@ -1,4 +1,4 @@
-#include "ReplyBuilder.h"
+#include "tests/support/ReplyBuilder.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "FakeSocketApi.h"
+#include "tests/support/FakeSocketApi.h"
 
 namespace tarvix::testing {
 

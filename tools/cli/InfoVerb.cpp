@@ -2,10 +2,10 @@
 #include <ostream>
 #include <string>
 
-#include "FixedText.h"
-#include "Json.h"
-#include "Protocol.h"
-#include "Verbs.h"
+#include "protocol/FixedText.h"
+#include "tools/cli/Json.h"
+#include "protocol/Protocol.h"
+#include "tools/cli/Verbs.h"
 
 using tarvix::FieldText;
 

@@ -1,4 +1,4 @@
-#include "Json.h"
+#include "tools/cli/Json.h"
 
 #include <cstdio>
 

@@ -12,18 +12,18 @@
 #include <string>
 #include <vector>
 
-#include "ApplyLanSettings.h"
-#include "FixedText.h"
-#include "LanForm.h"
-#include "LoginDialogRunner.h"
-#include "MessageBoxes.h"
-#include "PanelView.h"
-#include "Protocol.h"
-#include "ProtocolOperations.h"
-#include "SettingsMessages.h"
-#include "SettingsState.h"
-#include "Verbs.h"
-#include "platform/LinuxSystemInfo.h"
+#include "settings/ApplyLanSettings.h"
+#include "protocol/FixedText.h"
+#include "settings/LanForm.h"
+#include "settings/LoginDialogRunner.h"
+#include "settings/MessageBoxes.h"
+#include "settings/PanelView.h"
+#include "protocol/Protocol.h"
+#include "settings/ProtocolOperations.h"
+#include "settings/SettingsMessages.h"
+#include "settings/SettingsState.h"
+#include "tools/cli/Verbs.h"
+#include "platform/linux/LinuxSystemInfo.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "PosixSocketApi.h"
-#include "Protocol.h"
-#include "Verbs.h"
+#include "protocol/PosixSocketApi.h"
+#include "protocol/Protocol.h"
+#include "tools/cli/Verbs.h"
 
 namespace {
 

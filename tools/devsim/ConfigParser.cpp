@@ -1,11 +1,11 @@
-#include "ConfigParser.h"
+#include "tools/devsim/ConfigParser.h"
 
 #include <charconv>
 #include <fstream>
 #include <set>
 #include <sstream>
 
-#include "Wire.h"
+#include "tools/devsim/Wire.h"
 
 namespace tarvix::devsim {
 

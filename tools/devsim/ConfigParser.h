@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "DeviceConfig.h"
+#include "tools/devsim/DeviceConfig.h"
 
 namespace tarvix::devsim {
 

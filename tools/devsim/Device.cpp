@@ -1,8 +1,8 @@
-#include "Device.h"
+#include "tools/devsim/Device.h"
 
 #include <algorithm>
 
-#include "LanInfoRecord.h"
+#include "tools/devsim/LanInfoRecord.h"
 
 namespace tarvix::devsim {
 

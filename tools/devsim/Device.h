@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "DeviceConfig.h"
-#include "Request.h"
+#include "tools/devsim/DeviceConfig.h"
+#include "tools/devsim/Request.h"
 
 namespace tarvix::devsim {
 

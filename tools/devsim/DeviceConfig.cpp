@@ -1,4 +1,4 @@
-#include "DeviceConfig.h"
+#include "tools/devsim/DeviceConfig.h"
 
 namespace tarvix::devsim {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "Fault.h"
-#include "Ipv4.h"
+#include "tools/devsim/Fault.h"
+#include "tools/devsim/Ipv4.h"
 
 namespace tarvix::devsim {
 

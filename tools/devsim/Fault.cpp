@@ -1,9 +1,9 @@
-#include "Fault.h"
+#include "tools/devsim/Fault.h"
 
 #include <algorithm>
 #include <charconv>
 
-#include "Protocol.h"
+#include "tools/devsim/MessageLayout.h"
 
 namespace tarvix::devsim {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Ipv4.h"
+#include "tools/devsim/Ipv4.h"
 
 namespace tarvix::devsim {
 

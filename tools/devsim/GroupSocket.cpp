@@ -1,4 +1,4 @@
-#include "GroupSocket.h"
+#include "tools/devsim/GroupSocket.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <utility>
 
-#include "Protocol.h"
+#include "tools/devsim/MessageLayout.h"
 
 namespace tarvix::devsim {
 

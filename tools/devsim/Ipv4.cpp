@@ -1,4 +1,4 @@
-#include "Ipv4.h"
+#include "tools/devsim/Ipv4.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
-#include "LanInfoRecord.h"
+#include "tools/devsim/LanInfoRecord.h"
 
-#include "Protocol.h"
+#include "tools/devsim/MessageLayout.h"
 
 namespace tarvix::devsim {
 

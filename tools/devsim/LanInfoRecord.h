@@ -2,8 +2,8 @@
 #include <array>
 #include <optional>
 
-#include "PortText.h"
-#include "Wire.h"
+#include "tools/devsim/PortText.h"
+#include "tools/devsim/Wire.h"
 
 namespace tarvix::devsim {
 

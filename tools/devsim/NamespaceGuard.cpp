@@ -1,4 +1,4 @@
-#include "NamespaceGuard.h"
+#include "tools/devsim/NamespaceGuard.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "Options.h"
+#include "tools/devsim/Options.h"
 
 namespace tarvix::devsim {
 

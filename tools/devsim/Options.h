@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "Ipv4.h"
+#include "tools/devsim/Ipv4.h"
 
 namespace tarvix::devsim {
 

@@ -1,4 +1,4 @@
-#include "PortText.h"
+#include "tools/devsim/PortText.h"
 
 namespace tarvix::devsim {
 

@@ -1,8 +1,8 @@
-#include "Request.h"
+#include "tools/devsim/Request.h"
 
 #include <algorithm>
 
-#include "Protocol.h"
+#include "tools/devsim/MessageLayout.h"
 
 namespace tarvix::devsim {
 

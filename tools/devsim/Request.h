@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "Ipv4.h"
-#include "Wire.h"
+#include "tools/devsim/Ipv4.h"
+#include "tools/devsim/Wire.h"
 
 namespace tarvix::devsim {
 

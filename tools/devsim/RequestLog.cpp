@@ -1,9 +1,9 @@
-#include "RequestLog.h"
+#include "tools/devsim/RequestLog.h"
 
 #include <chrono>
 #include <ctime>
 
-#include "Protocol.h"
+#include "tools/devsim/MessageLayout.h"
 
 namespace tarvix::devsim {
 

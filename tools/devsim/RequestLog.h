@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <string>
 
-#include "Wire.h"
+#include "tools/devsim/Wire.h"
 
 namespace tarvix::devsim {
 

@@ -1,4 +1,4 @@
-#include "SendQueue.h"
+#include "tools/devsim/SendQueue.h"
 
 #include <algorithm>
 

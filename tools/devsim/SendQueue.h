@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "Simulator.h"
+#include "tools/devsim/Simulator.h"
 
 namespace tarvix::devsim {
 

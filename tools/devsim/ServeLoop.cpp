@@ -1,4 +1,4 @@
-#include "ServeLoop.h"
+#include "tools/devsim/ServeLoop.h"
 
 #include <poll.h>
 
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "StateFile.h"
+#include "tools/devsim/StateFile.h"
 
 namespace tarvix::devsim {
 

@@ -2,10 +2,10 @@
 #include <csignal>
 #include <string>
 
-#include "GroupSocket.h"
-#include "RequestLog.h"
-#include "SendQueue.h"
-#include "Simulator.h"
+#include "tools/devsim/GroupSocket.h"
+#include "tools/devsim/RequestLog.h"
+#include "tools/devsim/SendQueue.h"
+#include "tools/devsim/Simulator.h"
 
 namespace tarvix::devsim {
 

@@ -1,6 +1,6 @@
-#include "Simulator.h"
+#include "tools/devsim/Simulator.h"
 
-#include "ReplyBuilder.h"
+#include "tools/devsim/DeviceReplies.h"
 
 namespace tarvix::devsim {
 

@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "Device.h"
-#include "DeviceConfig.h"
-#include "Wire.h"
+#include "tools/devsim/Device.h"
+#include "tools/devsim/DeviceConfig.h"
+#include "tools/devsim/Wire.h"
 
 namespace tarvix::devsim {
 

@@ -1,4 +1,4 @@
-#include "StateFile.h"
+#include "tools/devsim/StateFile.h"
 
 #include <cstdio>
 #include <fstream>

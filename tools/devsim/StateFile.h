@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "Device.h"
+#include "tools/devsim/Device.h"
 
 namespace tarvix::devsim {
 

@@ -1,4 +1,4 @@
-#include "Wire.h"
+#include "tools/devsim/Wire.h"
 
 #include <algorithm>
 

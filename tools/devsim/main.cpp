@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "ConfigParser.h"
-#include "GroupSocket.h"
-#include "NamespaceGuard.h"
-#include "Options.h"
-#include "RequestLog.h"
-#include "ServeLoop.h"
-#include "Simulator.h"
+#include "tools/devsim/ConfigParser.h"
+#include "tools/devsim/GroupSocket.h"
+#include "tools/devsim/NamespaceGuard.h"
+#include "tools/devsim/Options.h"
+#include "tools/devsim/RequestLog.h"
+#include "tools/devsim/ServeLoop.h"
+#include "tools/devsim/Simulator.h"
 
 namespace {
 

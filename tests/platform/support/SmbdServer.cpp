@@ -1,4 +1,4 @@
-#include "SmbdServer.h"
+#include "tests/platform/support/SmbdServer.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "TempDir.h"
+#include "tests/platform/support/TempDir.h"
 
 #include <stdlib.h>
 

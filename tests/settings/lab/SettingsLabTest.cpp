@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "DriveMapping.h"
-#include "Reachability.h"
-#include "WebManagement.h"
-#include "platform/BookmarkDriveService.h"
-#include "platform/LibSmbAuthenticator.h"
-#include "platform/TcpReachabilityChecker.h"
-#include "support/SettingsHarness.h"
+#include "settings/DriveMapping.h"
+#include "settings/Reachability.h"
+#include "settings/WebManagement.h"
+#include "platform/linux/BookmarkDriveService.h"
+#include "platform/linux/LibSmbAuthenticator.h"
+#include "platform/linux/TcpReachabilityChecker.h"
+#include "tests/settings/support/SettingsHarness.h"
 
 namespace tarvix::settings {
 namespace {

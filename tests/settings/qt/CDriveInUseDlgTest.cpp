@@ -1,4 +1,4 @@
-#include "CDriveInUseDlg.h"
+#include "settings/qt/CDriveInUseDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "CSkinButton.h"
-#include "DialogProbe.h"
-#include "QtDialogRunners.h"
-#include "QtMessageBoxes.h"
+#include "skin/CSkinButton.h"
+#include "tests/settings/qt/DialogProbe.h"
+#include "settings/qt/QtDialogRunners.h"
+#include "settings/qt/QtMessageBoxes.h"
 
 namespace tarvix::settings {
 namespace {

@@ -1,4 +1,4 @@
-#include "CLoginDlg.h"
+#include "settings/qt/CLoginDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "CSkinButton.h"
-#include "DialogProbe.h"
-#include "QtDialogRunners.h"
+#include "skin/CSkinButton.h"
+#include "tests/settings/qt/DialogProbe.h"
+#include "settings/qt/QtDialogRunners.h"
 
 namespace tarvix::settings {
 namespace {

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "SettingsDialogTemplate.h"
+#include "settings/qt/SettingsDialogTemplate.h"
 
 namespace tarvix::settings::testing {
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "RecordingFakes.h"
-#include "SettingsContext.h"
-#include "SettingsState.h"
+#include "tests/settings/support/RecordingFakes.h"
+#include "settings/SettingsContext.h"
+#include "settings/SettingsState.h"
 
 namespace tarvix::settings::testing {
 

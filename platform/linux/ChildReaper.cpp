@@ -1,10 +1,10 @@
-#include "platform/ChildReaper.h"
+#include "platform/linux/ChildReaper.h"
 
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 
-#include "Spawn.h"
+#include "platform/linux/Spawn.h"
 
 namespace tarvix::platform {
 

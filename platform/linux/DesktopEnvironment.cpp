@@ -1,4 +1,4 @@
-#include "platform/DesktopEnvironment.h"
+#include "platform/linux/DesktopEnvironment.h"
 
 #include <cstdlib>
 #include <utility>

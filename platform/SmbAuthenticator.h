@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/SmbAccount.h"
-#include "platform/UncPath.h"
+#include "platform/linux/SmbAccount.h"
+#include "platform/linux/UncPath.h"
 
 namespace tarvix::platform {
 

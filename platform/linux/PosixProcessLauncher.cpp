@@ -1,11 +1,11 @@
-#include "platform/PosixProcessLauncher.h"
+#include "platform/linux/PosixProcessLauncher.h"
 
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
 
-#include "Spawn.h"
-#include "platform/CommandLine.h"
+#include "platform/linux/Spawn.h"
+#include "platform/linux/CommandLine.h"
 
 namespace tarvix::platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/CommandOutput.h"
+#include "platform/linux/CommandOutput.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <array>
 #include <cerrno>
 
-#include "Spawn.h"
+#include "platform/linux/Spawn.h"
 
 namespace tarvix::platform {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/BrowserService.h"
-#include "platform/DesktopEnvironment.h"
+#include "platform/linux/DesktopEnvironment.h"
 
 namespace tarvix::platform {
 

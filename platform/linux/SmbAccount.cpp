@@ -1,4 +1,4 @@
-#include "platform/SmbAccount.h"
+#include "platform/linux/SmbAccount.h"
 
 namespace tarvix::platform {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/DesktopEnvironment.h"
+#include "platform/linux/DesktopEnvironment.h"
 
 namespace tarvix::platform {
 

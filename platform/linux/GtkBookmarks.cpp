@@ -1,4 +1,4 @@
-#include "platform/GtkBookmarks.h"
+#include "platform/linux/GtkBookmarks.h"
 
 #include <cstdio>
 #include <fstream>

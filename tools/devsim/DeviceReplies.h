@@ -2,8 +2,8 @@
 #include <array>
 #include <cstdint>
 
-#include "Device.h"
-#include "Wire.h"
+#include "tools/devsim/Device.h"
+#include "tools/devsim/Wire.h"
 
 namespace tarvix::devsim {
 

@@ -1,4 +1,4 @@
-#include "Spawn.h"
+#include "platform/linux/Spawn.h"
 
 #include <sys/wait.h>
 

@@ -1,8 +1,8 @@
-#include "platform/LinuxSystemInfo.h"
+#include "platform/linux/LinuxSystemInfo.h"
 
 #include <arpa/inet.h>
 
-#include "platform/EffectiveUser.h"
+#include "platform/linux/EffectiveUser.h"
 
 namespace tarvix::platform {
 namespace {

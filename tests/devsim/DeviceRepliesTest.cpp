@@ -1,8 +1,8 @@
-#include "ReplyBuilder.h"
+#include "tools/devsim/DeviceReplies.h"
 
 #include <gtest/gtest.h>
 
-#include "TestDatagrams.h"
+#include "tests/devsim/TestDatagrams.h"
 
 namespace tarvix::devsim {
 namespace {

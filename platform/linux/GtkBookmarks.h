@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/UncPath.h"
+#include "platform/linux/UncPath.h"
 
 namespace tarvix::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/TcpReachabilityChecker.h"
+#include "platform/linux/TcpReachabilityChecker.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>

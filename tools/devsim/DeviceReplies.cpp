@@ -1,8 +1,8 @@
-#include "ReplyBuilder.h"
+#include "tools/devsim/DeviceReplies.h"
 
 #include <string>
 
-#include "Protocol.h"
+#include "tools/devsim/MessageLayout.h"
 
 namespace tarvix::devsim {
 

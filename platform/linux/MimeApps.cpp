@@ -1,6 +1,6 @@
-#include "platform/MimeApps.h"
+#include "platform/linux/MimeApps.h"
 
-#include "KeyFile.h"
+#include "platform/linux/KeyFile.h"
 
 namespace tarvix::platform {
 namespace {

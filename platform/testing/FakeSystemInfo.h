@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/LinuxSystemInfo.h"
+#include "platform/linux/LinuxSystemInfo.h"
 #include "platform/SystemInfo.h"
 
 namespace tarvix::platform::testing {

@@ -1,10 +1,10 @@
-#include "platform/XdgBrowserService.h"
+#include "platform/linux/XdgBrowserService.h"
 
 #include <utility>
 
-#include "platform/CommandOutput.h"
-#include "platform/DesktopEntry.h"
-#include "platform/MimeApps.h"
+#include "platform/linux/CommandOutput.h"
+#include "platform/linux/DesktopEntry.h"
+#include "platform/linux/MimeApps.h"
 
 namespace tarvix::platform {
 namespace {

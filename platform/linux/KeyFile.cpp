@@ -1,4 +1,4 @@
-#include "KeyFile.h"
+#include "platform/linux/KeyFile.h"
 
 #include <fstream>
 

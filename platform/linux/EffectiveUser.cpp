@@ -1,4 +1,4 @@
-#include "platform/EffectiveUser.h"
+#include "platform/linux/EffectiveUser.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -1,9 +1,9 @@
-#include "platform/DesktopEntry.h"
+#include "platform/linux/DesktopEntry.h"
 
 #include <vector>
 
-#include "KeyFile.h"
-#include "platform/CommandLine.h"
+#include "platform/linux/KeyFile.h"
+#include "platform/linux/CommandLine.h"
 
 namespace tarvix::platform {
 namespace {

@@ -1,9 +1,9 @@
-#include "platform/BookmarkDriveService.h"
+#include "platform/linux/BookmarkDriveService.h"
 
 #include <utility>
 
-#include "platform/EffectiveUser.h"
-#include "platform/GtkBookmarks.h"
+#include "platform/linux/EffectiveUser.h"
+#include "platform/linux/GtkBookmarks.h"
 #include "platform/NetResult.h"
 
 namespace tarvix::platform {

@@ -1,4 +1,4 @@
-#include "platform/LibSmbAuthenticator.h"
+#include "platform/linux/LibSmbAuthenticator.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/UncPath.h"
+#include "platform/linux/UncPath.h"
 
 #include <cctype>
 

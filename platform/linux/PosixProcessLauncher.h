@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/ChildReaper.h"
+#include "platform/linux/ChildReaper.h"
 #include "platform/ProcessLauncher.h"
 
 namespace tarvix::platform {
