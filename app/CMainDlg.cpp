@@ -15,6 +15,7 @@
 #include "protocol/FixedText.h"
 #include "protocol/Protocol.h"
 #include "skin/SkinFonts.h"
+#include "skin/SkinBitmaps.h"
 #include "app/WindowShape.h"
 
 using namespace tarvix::app;
@@ -23,7 +24,7 @@ namespace {
 
 CSkinDialog::Settings MainWindowSkin() {
   CSkinDialog::Settings skin;
-  skin.backgroundId = 267;
+  skin.backgroundId = tarvix::skin::kBgMainWindow;
   skin.mode = CSkinDialog::BackgroundMode::Stretched;
   skin.labelColour = QColor(0, 0, 0);
   skin.dragByClientArea = true;
@@ -176,6 +177,8 @@ void CMainDlg::OnInitDialog() {
   setWindowIcon(icon_);
   deviceListFont_ = tarvix::skin::ListFont();
   volumeListFont_ = tarvix::skin::ListFont();
+  deviceList_->AttachScrollBars();
+  volumeList_->AttachScrollBars();
   SetUpLists();
   SetButtonFaces();
   RefreshMappedDrives();
@@ -200,18 +203,26 @@ void CMainDlg::SetUpLists() {
 }
 
 void CMainDlg::SetButtonFaces() {
+  using namespace tarvix::skin;
   struct FaceSet {
     CSkinButton* button;
-    int normal, pressed;
+    int normal, lit;
   };
   const FaceSet faces[] = {
-      {closeButton_, 262, 378}, {minimizeButton_, 263, 379}, {searchButton_, 284, 285},
-      {webButton_, 286, 287},   {languageButton_, 288, 289}, {btButton_, 290, 291},
-      {applyButton_, 294, 295}, {mapButton_, 296, 297},      {unmapButton_, 298, 299},
-      {aboutButton_, 300, 301}, {exitButton_, 302, 303},
+      {closeButton_, kFaceClose, kFaceCloseLit},
+      {minimizeButton_, kFaceMinimize, kFaceMinimizeLit},
+      {searchButton_, kFaceSearch, kFaceSearchLit},
+      {webButton_, kFaceWeb, kFaceWebLit},
+      {languageButton_, kFaceLanguage, kFaceLanguageLit},
+      {btButton_, kFaceBitTorrent, kFaceBitTorrentLit},
+      {applyButton_, kFaceApply, kFaceApplyLit},
+      {mapButton_, kFaceConnect, kFaceConnectLit},
+      {unmapButton_, kFaceDisconnect, kFaceDisconnectLit},
+      {aboutButton_, kFaceAbout, kFaceAboutLit},
+      {exitButton_, kFaceExit, kFaceExitLit},
   };
-  // The hover face is the pressed one and the disabled face the normal one.
-  for (const FaceSet& f : faces) f.button->SetFaces(f.normal, f.pressed, f.pressed, f.normal);
+  // The highlighted face shows pressed and hovered, the normal one disabled.
+  for (const FaceSet& f : faces) f.button->SetFaces(f.normal, f.lit, f.lit, f.normal);
 }
 
 void CMainDlg::OnSearch() {

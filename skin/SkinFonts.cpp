@@ -76,14 +76,19 @@ QFont TemplateFont() {
   return font;
 }
 
-QFont TahomaFont(int cellHeight) {
-  QFont font = FontOf({QStringLiteral("Tahoma")});
-  // The regular weight: Windows' thinnest weight would pick a hairline face where
-  // the system has one, while Tahoma itself only comes in regular and bold.
-  font.setWeight(QFont::Normal);
+QFont WindowsFont(const QString& face, int cellHeight, QFont::Weight weight) {
+  QStringList families{face};
+  if (face.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+    families << QStringLiteral("Liberation Sans");
+  QFont font = FontOf(families);
+  font.setWeight(weight);
   font.setPixelSize(EmPixelsForCellHeight(font, cellHeight));
   return font;
 }
+
+// The regular weight: Windows' thinnest weight would pick a hairline face where
+// the system has one, while Tahoma itself only comes in regular and bold.
+QFont TahomaFont(int cellHeight) { return WindowsFont(QStringLiteral("Tahoma"), cellHeight); }
 
 QFont ListFont() { return TahomaFont(13); }
 

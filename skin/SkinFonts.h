@@ -1,5 +1,6 @@
 #pragma once
 #include <QFont>
+#include <QString>
 
 // The fonts every window of the program draws its texts in. The layouts were
 // measured in Windows fonts that a Linux desktop lacks; the faces asked for here
@@ -14,6 +15,10 @@ QFont TemplateFont();
 // Tahoma at a Windows font height, which (positive) is the cell height, ascent
 // plus descent, not the em size.
 QFont TahomaFont(int cellHeight);
+
+// Any face at a Windows font height (the cell height); Arial falls back to its
+// metric-compatible Liberation Sans. The skin artwork draws its captions so.
+QFont WindowsFont(const QString& face, int cellHeight, QFont::Weight weight = QFont::Normal);
 
 // The device and volume lists: Tahoma, height 13.
 QFont ListFont();

@@ -3,16 +3,18 @@
 #include <QLabel>
 
 #include "skin/CSkinButton.h"
+#include "skin/SkinBitmaps.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
+using namespace tarvix::skin;
 
 namespace {
 
 CSkinDialog::Settings DriveInUseSkin() {
   CSkinDialog::Settings skin;
-  skin.backgroundId = 270;
+  skin.backgroundId = kBgDriveInUse;
   return skin;
 }
 
@@ -33,8 +35,8 @@ void CDriveInUseDlg::CreateControls() {
   PlaceControl(okButton_, kOkButton, 15, 44, 62, 16);
   cancelButton_ = new CSkinButton(this);
   PlaceControl(cancelButton_, kCancelButton, 81, 44, 62, 16);
-  okButton_->SetFaces(306, 307, 307, 307);
-  cancelButton_->SetFaces(304, 305, 305, 305);
+  okButton_->SetFaces(kFaceOk, kFaceOkLit, kFaceOkLit, kFaceOkLit);
+  cancelButton_->SetFaces(kFaceCancel, kFaceCancelLit, kFaceCancelLit, kFaceCancelLit);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);

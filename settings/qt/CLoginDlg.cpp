@@ -4,16 +4,18 @@
 #include <QLineEdit>
 
 #include "skin/CSkinButton.h"
+#include "skin/SkinBitmaps.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
+using namespace tarvix::skin;
 
 namespace {
 
 CSkinDialog::Settings LoginSkin() {
   CSkinDialog::Settings skin;
-  skin.backgroundId = 272;
+  skin.backgroundId = kBgLogin;
   skin.excludedIds = {CLoginDlg::kUserEdit, CLoginDlg::kPasswordEdit};
   return skin;
 }
@@ -49,8 +51,8 @@ void CLoginDlg::CreateControls() {
 void CLoginDlg::OnInitDialog() {
   userEdit_->setText(QString::fromStdString(preset_.userName));
   userEdit_->setEnabled(!preset_.userLocked);
-  okButton_->SetFaces(306, 307, 307, 307);
-  cancelButton_->SetFaces(304, 305, 305, 305);
+  okButton_->SetFaces(kFaceOk, kFaceOkLit, kFaceOkLit, kFaceOkLit);
+  cancelButton_->SetFaces(kFaceCancel, kFaceCancelLit, kFaceCancelLit, kFaceCancelLit);
   (preset_.userLocked ? passwordEdit_ : userEdit_)->setFocus();
 }
 

@@ -6,7 +6,6 @@
 #include "skin/CSkinButton.h"
 #include "skin/CSkinHeaderCtrl.h"
 #include "skin/CSkinListCtrl.h"
-#include "skin/SkinFaceCaptions.h"
 
 namespace {
 
@@ -17,16 +16,6 @@ TEST(SkinButton, DisabledFaceDefaultsToTheNormalFace) {
   button.SetFaces(0, 0, 0, 0);
   EXPECT_EQ(button.GetFaces().disabled, 0);
   EXPECT_FALSE(button.autoDefault());
-}
-
-TEST(SkinButton, NormalAndHighlightedFacesShareTheirCaption) {
-  struct Case {
-    int id;
-    const char* caption;
-  };
-  const Case cases[] = {{284, "Refresh"}, {285, "Refresh"}, {378, "x"}, {302, "Exit"}, {0, ""}};
-  for (const Case& c : cases)
-    EXPECT_EQ(tarvix::skin::FaceCaption(c.id), QString::fromLatin1(c.caption)) << c.id;
 }
 
 TEST(SkinListCtrl, RowsColumnsAndSelection) {
