@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/DeviceRow.h"
+
 namespace tarvix {
 struct LanInfo;
 }
@@ -17,12 +19,7 @@ struct PortSelection {
 };
 
 // The device row that was clicked, as the device list shows it.
-struct DeviceRow {
-  std::string_view name;
-  std::string_view address;
-  std::string_view netmask;
-  std::string_view gateway;
-};
+using settings::DeviceRow;
 
 // Reads the port answer in `lanInfo`. A device that named no port is described from
 // its row instead (so the settings flows always have a first entry to edit), and the
