@@ -5,7 +5,7 @@
 #include "tests/platform/support/TempDir.h"
 #include "platform/linux/EffectiveUser.h"
 #include "platform/NetResult.h"
-#include "platform/testing/FakeSmbAuthenticator.h"
+#include "tests/mock/FakeSmbAuthenticator.h"
 
 namespace tarvix::platform {
 namespace {

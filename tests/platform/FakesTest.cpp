@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "platform/NetResult.h"
-#include "platform/testing/FakeBrowserService.h"
-#include "platform/testing/FakeDriveService.h"
-#include "platform/testing/FakeProcessLauncher.h"
-#include "platform/testing/FakeReachabilityChecker.h"
-#include "platform/testing/FakeSystemInfo.h"
+#include "tests/mock/FakeBrowserService.h"
+#include "tests/mock/FakeDriveService.h"
+#include "tests/mock/FakeProcessLauncher.h"
+#include "tests/mock/FakeReachabilityChecker.h"
+#include "tests/mock/FakeSystemInfo.h"
 
-namespace tarvix::platform::testing {
+namespace tarvix::platform {
 namespace {
 
+using namespace tarvix::testing;
 using namespace std::chrono_literals;
 
 TEST(FakeDriveServiceTest, TableOfLettersAnswersTypeAndRemoteName) {
@@ -85,4 +86,4 @@ TEST(FakeBrowserAndReachabilityTest, AnswerWhatTheTestSet) {
 }
 
 }  // namespace
-}  // namespace tarvix::platform::testing
+}  // namespace tarvix::platform

@@ -12,14 +12,14 @@ using P = WindowsVersion::Platform;
 
 TEST(LoginPreset, AdministratorModeFixesAdmin) {
   testing::FakeSystemInfo system;
-  system.record = WindowsVersion{P::Win9x, 4, 90, 0};
+  system.SetWindowsVersion(WindowsVersion{P::Win9x, 4, 90, 0});
   EXPECT_EQ(LoginPresetFor(1, system), (LoginPreset{"admin", true}));
 }
 
 TEST(LoginPreset, Windows98AndMeFixTheLogonName) {
   testing::FakeSystemInfo system;
   for (WindowsVersion v : {WindowsVersion{P::Win9x, 4, 10, 1998}, WindowsVersion{P::Win9x, 4, 90, 0}}) {
-    system.record = v;
+    system.SetWindowsVersion(v);
     EXPECT_EQ(LoginPresetFor(0, system), (LoginPreset{"winuser", true}));
   }
 }
@@ -28,15 +28,15 @@ TEST(LoginPreset, OtherSystemsStartEmptyAndEditable) {
   testing::FakeSystemInfo system;
   for (auto v : {std::optional<WindowsVersion>{}, std::optional{testing::NtVersion(5, 1)},
                  std::optional{testing::NtVersion(6, 0)}, std::optional{testing::NtVersion(4, 0)}}) {
-    system.record = v;
+    system.SetWindowsVersion(v);
     EXPECT_EQ(LoginPresetFor(0, system), (LoginPreset{"", false}));
   }
 }
 
 TEST(LoginPreset, LongLogonNameIsHeldToItsBuffer) {
   testing::FakeSystemInfo system;
-  system.record = WindowsVersion{P::Win9x, 4, 90, 0};
-  system.logonName = std::string(300, 'u');
+  system.SetWindowsVersion(WindowsVersion{P::Win9x, 4, 90, 0});
+  system.SetUserName(std::string(300, 'u'));
   EXPECT_EQ(LoginPresetFor(0, system).userName.size(), 127u);
 }
 

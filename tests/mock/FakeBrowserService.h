@@ -1,13 +1,14 @@
 #pragma once
 
 #include <map>
+#include <string>
 
 #include "platform/BrowserService.h"
 
-namespace tarvix::platform::testing {
+namespace tarvix::testing {
 
-// A registry of browsers that tests fill.
-class FakeBrowserService final : public BrowserService {
+// A registry of browsers that tests fill: a default name and commands by name.
+class FakeBrowserService final : public platform::BrowserService {
  public:
   void SetDefault(std::string name) { default_ = std::move(name); }
   void SetCommand(const std::string& name, std::string command) { commands_[name] = std::move(command); }
@@ -20,4 +21,4 @@ class FakeBrowserService final : public BrowserService {
   std::map<std::string, std::string> commands_;
 };
 
-}  // namespace tarvix::platform::testing
+}  // namespace tarvix::testing

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "protocol/Clock.h"
 #include "protocol/SocketApi.h"
 
 namespace tarvix::testing {
@@ -14,7 +13,9 @@ using Bytes = std::vector<uint8_t>;
 
 // A scripted stand-in for the system's sockets: each interface has a queue of what
 // its next polls see, and a responder may queue replies when a request is sent.
-// It counts polls and sends, so tests check waits without waiting.
+// It counts polls and sends, so tests check waits without waiting. The protocol's
+// own tests use it for what a network can do to one exchange (floods, failed and
+// oversized reads); ScriptedSocketApi plays whole devices for the window instead.
 class FakeSocketApi : public SocketApi {
  public:
   struct Event {
@@ -23,7 +24,9 @@ class FakeSocketApi : public SocketApi {
   };
   using Responder = std::function<void(int interfaceIndex, const Bytes& request)>;
 
-  std::vector<std::string> addresses = {"10.77.1.1"};
+  // The options both socket doubles share, under the same names: what
+  // LocalAddresses() answers, and whether Startup() fails.
+  std::vector<std::string> localAddresses = {"10.77.1.1"};
   bool startupFails = false;
   Responder responder;
   // When set, every poll that finds its queue empty sees this event (a flood).
@@ -51,7 +54,7 @@ class FakeSocketApi : public SocketApi {
 
   bool Startup() override { return !startupFails; }
   void Cleanup() override { cleanedUp = true; }
-  std::vector<std::string> LocalAddresses() override { return addresses; }
+  std::vector<std::string> LocalAddresses() override { return localAddresses; }
   int OpenSendSocket() override;
   int OpenReceiveSocket(const std::string& localAddress) override;
   bool SendToGroup(int socket, const std::string& localAddress, const uint8_t* bytes,
@@ -79,15 +82,6 @@ class FakeSocketApi : public SocketApi {
   int nextSocket_ = 100;
   int open_ = 0;
   int closed_ = 0;
-};
-
-// Records pauses instead of sleeping.
-class CountingClock : public Clock {
- public:
-  void Pause(int milliseconds) override { pauses.push_back(milliseconds); }
-  void Idle() override { ++idles; }
-  std::vector<int> pauses;
-  int idles = 0;
 };
 
 }  // namespace tarvix::testing

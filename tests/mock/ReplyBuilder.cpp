@@ -1,4 +1,4 @@
-#include "tests/support/ReplyBuilder.h"
+#include "tests/mock/ReplyBuilder.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
-#include "platform/testing/FakeBrowserService.h"
+#include "tests/mock/FakeBrowserService.h"
 
-namespace tarvix::platform::testing {
+namespace tarvix::testing {
 
 std::string FakeBrowserService::BrowserCommand(const std::string& browserName) const {
   const auto found = commands_.find(browserName);
   return found == commands_.end() ? std::string{} : found->second;
 }
 
-}  // namespace tarvix::platform::testing
+}  // namespace tarvix::testing

@@ -57,8 +57,9 @@ struct SentRequest {
 // interface; everything else a request gets wrong is listed in `violations`.
 class ScriptedSocketApi : public SocketApi {
  public:
-  bool startupSucceeds = true;
+  // Named as FakeSocketApi's: what LocalAddresses() answers, whether Startup() fails.
   std::vector<std::string> localAddresses{"10.77.1.1"};
+  bool startupFails = false;
   std::vector<ScriptedDevice> devices;
   // Called when a discovery request or a query leaves (the command number).
   std::function<void()> onDiscover;
@@ -75,7 +76,7 @@ class ScriptedSocketApi : public SocketApi {
   std::vector<SentRequest> SentOfType(uint8_t type) const;
   const ScriptedDevice* DeviceNamed(const std::string& name) const;
 
-  bool Startup() override { return startupSucceeds; }
+  bool Startup() override { return !startupFails; }
   void Cleanup() override {}
   std::vector<std::string> LocalAddresses() override { return localAddresses; }
   int OpenSendSocket() override;

@@ -1,6 +1,6 @@
-#include "platform/testing/FakeSystemInfo.h"
+#include "tests/mock/FakeSystemInfo.h"
 
-namespace tarvix::platform::testing {
+namespace tarvix::testing {
 
 std::string FakeSystemInfo::Utf8ToAnsi(std::string_view utf8, std::size_t width) const {
   return conversions_.Utf8ToAnsi(utf8, width);
@@ -10,4 +10,4 @@ std::uint32_t FakeSystemInfo::ParseDottedAddress(std::string_view text) const {
   return conversions_.ParseDottedAddress(text);
 }
 
-}  // namespace tarvix::platform::testing
+}  // namespace tarvix::testing

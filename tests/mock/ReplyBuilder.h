@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tests/support/FakeSocketApi.h"
+#include "tests/mock/FakeSocketApi.h"
 
 namespace tarvix::testing {
 

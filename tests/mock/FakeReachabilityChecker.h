@@ -1,15 +1,16 @@
 #pragma once
 
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/ReachabilityChecker.h"
 
-namespace tarvix::platform::testing {
+namespace tarvix::testing {
 
-// Hosts are reachable on the ports tests open; records every check.
-class FakeReachabilityChecker final : public ReachabilityChecker {
+// Hosts are reachable on the ports tests open, nowhere else; records every check.
+class FakeReachabilityChecker final : public platform::ReachabilityChecker {
  public:
   struct Check {
     std::string address;
@@ -20,6 +21,8 @@ class FakeReachabilityChecker final : public ReachabilityChecker {
   void Open(const std::string& address, std::uint16_t port) { open_.emplace(address, port); }
   void Close(const std::string& address, std::uint16_t port) { open_.erase({address, port}); }
   const std::vector<Check>& Checks() const { return checks_; }
+  // Each check as "address:port", in order.
+  std::vector<std::string> Probes() const;
 
   bool CanConnect(const std::string& address, std::uint16_t port,
                   std::chrono::milliseconds timeout) override;
@@ -29,4 +32,4 @@ class FakeReachabilityChecker final : public ReachabilityChecker {
   std::vector<Check> checks_;
 };
 
-}  // namespace tarvix::platform::testing
+}  // namespace tarvix::testing

@@ -1,4 +1,4 @@
-#include "tests/support/FakeSocketApi.h"
+#include "tests/mock/FakeSocketApi.h"
 
 #include <algorithm>
 #include <cstring>
@@ -24,8 +24,8 @@ int FakeSocketApi::OpenReceiveSocket(const std::string& localAddress) {
 }
 
 int FakeSocketApi::InterfaceOfAddress(const std::string& address) const {
-  auto it = std::find(addresses.begin(), addresses.end(), address);
-  return it == addresses.end() ? -1 : static_cast<int>(it - addresses.begin());
+  auto it = std::find(localAddresses.begin(), localAddresses.end(), address);
+  return it == localAddresses.end() ? -1 : static_cast<int>(it - localAddresses.begin());
 }
 
 int FakeSocketApi::InterfaceOfReceiveSocket(int socket) const {

@@ -1,10 +1,10 @@
-#include "tests/app/ScriptedSocketApi.h"
+#include "tests/mock/ScriptedSocketApi.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "protocol/FixedText.h"
-#include "tests/support/ReplyBuilder.h"
+#include "tests/mock/ReplyBuilder.h"
 
 namespace tarvix::testing {
 namespace {
