@@ -4,7 +4,6 @@
 #include "protocol/FixedText.h"
 #include "settings/LoginCredentials.h"
 #include "settings/SettingsMessages.h"
-#include "settings/WindowsVersionName.h"
 
 namespace tarvix::settings {
 namespace {
@@ -96,7 +95,7 @@ void Tell(SettingsContext& context, const char* message, bool success) {
 }
 
 bool Connect(SettingsContext& context, DriveService& drives, const MappingTarget& target) {
-  const std::string version = GetWindowsVersionName(context.system);
+  const std::string version = context.system.VersionName();
   if (Contains(version, "NT")) return ConnectNt(context, drives, target);
   return ConnectOther(context, drives, target, Contains(version, "Vista"));
 }

@@ -2,8 +2,8 @@
 
 namespace tarvix::testing {
 
-std::string FakeSystemInfo::Utf8ToAnsi(std::string_view utf8, std::size_t width) const {
-  return conversions_.Utf8ToAnsi(utf8, width);
+std::string FakeSystemInfo::ToSystemText(std::string_view utf8, std::size_t width) const {
+  return conversions_.ToSystemText(utf8, width);
 }
 
 std::uint32_t FakeSystemInfo::ParseDottedAddress(std::string_view text) const {

@@ -62,13 +62,12 @@ TEST(FakeProcessLauncherTest, RecordsAndAnswersFromTheQueue) {
 
 TEST(FakeSystemInfoTest, ChosenVersionAndUserWithLinuxConversions) {
   FakeSystemInfo info;
-  EXPECT_EQ(info.WindowsVersionRecord(), std::nullopt);
-  const WindowsVersion me{WindowsVersion::Platform::Win9x, 4, 90, 3000};
-  info.SetWindowsVersion(me);
+  EXPECT_EQ(info.VersionName(), "Linux");
+  info.SetVersionName("Windows ME");
   info.SetUserName("bob");
-  EXPECT_EQ(info.WindowsVersionRecord(), me);
+  EXPECT_EQ(info.VersionName(), "Windows ME");
   EXPECT_EQ(info.LoggedOnUserName(), "bob");
-  EXPECT_EQ(info.Utf8ToAnsi("abc", 3), "ab");
+  EXPECT_EQ(info.ToSystemText("abc", 3), "ab");
   EXPECT_EQ(info.ParseDottedAddress("1.2.3.4"), 0x01020304u);
 }
 

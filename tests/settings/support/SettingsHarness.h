@@ -28,8 +28,4 @@ struct SettingsHarness {
   settings::SettingsContext context{session, operations, state, messages, login, system};
 };
 
-inline platform::WindowsVersion NtVersion(unsigned major, unsigned minor) {
-  return {platform::WindowsVersion::Platform::NT, major, minor, 0};
-}
-
 }  // namespace tarvix::testing

@@ -1,9 +1,7 @@
-#include "settings/WindowsVersionName.h"
+#include "platform/windows/WindowsVersionName.h"
 
-namespace tarvix::settings {
+namespace tarvix::platform::windows {
 namespace {
-
-using platform::WindowsVersion;
 
 std::string Windows95Name(unsigned build) {
   if (build == 950) return "Windows 95";
@@ -40,7 +38,7 @@ std::string NtName(const WindowsVersion& v) {
 }  // namespace
 
 std::string WindowsVersionName(const std::optional<WindowsVersion>& record) {
-  if (!record) return kNoVersionRecordName;
+  if (!record) return kUnknownWindowsVersion;
   switch (record->platform) {
     case WindowsVersion::Platform::Win9x:
       return Win9xName(*record);
@@ -52,8 +50,4 @@ std::string WindowsVersionName(const std::optional<WindowsVersion>& record) {
   return kUnknownWindowsVersion;
 }
 
-std::string GetWindowsVersionName(const platform::SystemInfo& system) {
-  return WindowsVersionName(system.WindowsVersionRecord());
-}
-
-}  // namespace tarvix::settings
+}  // namespace tarvix::platform::windows
