@@ -148,8 +148,8 @@ TEST_F(MainWindowSettingsTest, WebManagementStartsTheDefaultBrowserOnTheDevice) 
   ClickDeviceRow(RowOf("10.77.1.2"));
   Click(app::kWebButton);
   EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
-  ASSERT_EQ(launcher.Execs().size(), 1u);
-  EXPECT_EQ(launcher.Execs()[0].commandLine, "/usr/bin/firefox http://10.77.1.2");
+  ASSERT_EQ(launcher.Starts().size(), 1u);
+  EXPECT_EQ(launcher.Starts()[0].commandLine, "/usr/bin/firefox http://10.77.1.2");
   EXPECT_EQ(window->selectedHost(), "10.77.1.2");
 }
 
@@ -250,8 +250,8 @@ TEST_F(MainWindowSettingsTest, SecureFlagOfTheDeviceClickedBeforeIsNotCarriedOve
   ClickDeviceRow(RowOf("10.77.1.5"));
   Click(app::kWebButton);
   EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
-  ASSERT_EQ(launcher.Execs().size(), 1u);
-  EXPECT_EQ(launcher.Execs()[0].commandLine, "/usr/bin/firefox http://10.77.1.5");
+  ASSERT_EQ(launcher.Starts().size(), 1u);
+  EXPECT_EQ(launcher.Starts()[0].commandLine, "/usr/bin/firefox http://10.77.1.5");
 }
 
 TEST_F(MainWindowSettingsTest, MappingAfterAnApplyNeverOffersTheAdministratorsPassword) {

@@ -3,43 +3,45 @@
 namespace tarvix::testing {
 namespace {
 
-unsigned Next(std::deque<unsigned>& queue, unsigned otherwise) {
+template <typename Result>
+Result Next(std::deque<Result>& queue, Result otherwise) {
   if (queue.empty()) return otherwise;
-  const unsigned result = queue.front();
+  const Result result = queue.front();
   queue.pop_front();
   return result;
 }
 
 }  // namespace
 
-void FakeProcessLauncher::QueueExecResults(std::vector<unsigned> results) {
-  execResults_.insert(execResults_.end(), results.begin(), results.end());
+void FakeProcessLauncher::QueueStartResults(std::vector<platform::LaunchOutcome> results) {
+  startResults_.insert(startResults_.end(), results.begin(), results.end());
 }
 
-void FakeProcessLauncher::QueueOpenResults(std::vector<unsigned> results) {
+void FakeProcessLauncher::QueueOpenResults(std::vector<platform::OpenOutcome> results) {
   openResults_.insert(openResults_.end(), results.begin(), results.end());
 }
 
 std::vector<std::string> FakeProcessLauncher::CommandLines() const {
   std::vector<std::string> lines;
-  for (const Exec& exec : execs_) lines.push_back(exec.commandLine);
+  for (const Start& start : starts_) lines.push_back(start.commandLine);
   return lines;
 }
 
-std::vector<int> FakeProcessLauncher::ShowStates() const {
-  std::vector<int> states;
-  for (const Exec& exec : execs_) states.push_back(exec.showState);
+std::vector<platform::ShowState> FakeProcessLauncher::ShowStates() const {
+  std::vector<platform::ShowState> states;
+  for (const Start& start : starts_) states.push_back(start.show);
   return states;
 }
 
-unsigned FakeProcessLauncher::WinExec(const std::string& commandLine, int showState) {
-  execs_.push_back({commandLine, showState});
-  return Next(execResults_, platform::launch_result::kStarted);
+platform::LaunchOutcome FakeProcessLauncher::StartCommandLine(const std::string& commandLine,
+                                                              platform::ShowState show) {
+  starts_.push_back({commandLine, show});
+  return Next(startResults_, platform::LaunchOutcome::Started);
 }
 
-unsigned FakeProcessLauncher::ShellOpen(const std::string& target) {
+platform::OpenOutcome FakeProcessLauncher::OpenDocument(const std::string& target) {
   opens_.push_back(target);
-  return Next(openResults_, platform::open_result::kOpened);
+  return Next(openResults_, platform::OpenOutcome::Opened);
 }
 
 }  // namespace tarvix::testing

@@ -12,26 +12,27 @@ namespace tarvix::testing {
 // queued results (started / opened once the queue is empty).
 class FakeProcessLauncher final : public platform::ProcessLauncher {
  public:
-  struct Exec {
+  struct Start {
     std::string commandLine;
-    int showState = 0;
+    platform::ShowState show = platform::ShowState::Normal;
   };
 
-  void QueueExecResults(std::vector<unsigned> results);
-  void QueueOpenResults(std::vector<unsigned> results);
-  const std::vector<Exec>& Execs() const { return execs_; }
-  // The command lines alone, in the order they were started.
+  void QueueStartResults(std::vector<platform::LaunchOutcome> results);
+  void QueueOpenResults(std::vector<platform::OpenOutcome> results);
+  const std::vector<Start>& Starts() const { return starts_; }
+  // The command lines alone, and their show states, in the order they were started.
   std::vector<std::string> CommandLines() const;
-  std::vector<int> ShowStates() const;
+  std::vector<platform::ShowState> ShowStates() const;
   const std::vector<std::string>& Opens() const { return opens_; }
 
-  unsigned WinExec(const std::string& commandLine, int showState) override;
-  unsigned ShellOpen(const std::string& target) override;
+  platform::LaunchOutcome StartCommandLine(const std::string& commandLine,
+                                           platform::ShowState show) override;
+  platform::OpenOutcome OpenDocument(const std::string& target) override;
 
  private:
-  std::deque<unsigned> execResults_;
-  std::deque<unsigned> openResults_;
-  std::vector<Exec> execs_;
+  std::deque<platform::LaunchOutcome> startResults_;
+  std::deque<platform::OpenOutcome> openResults_;
+  std::vector<Start> starts_;
   std::vector<std::string> opens_;
 };
 

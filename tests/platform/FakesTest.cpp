@@ -51,12 +51,14 @@ TEST(FakeDriveServiceTest, CancelUnmapsAndRefusesUnknownDrives) {
 
 TEST(FakeProcessLauncherTest, RecordsAndAnswersFromTheQueue) {
   FakeProcessLauncher launcher;
-  launcher.QueueExecResults({launch_result::kFileNotFound});
-  EXPECT_EQ(launcher.WinExec("firefox http://1.2.3.4", 0), launch_result::kFileNotFound);
-  EXPECT_GT(launcher.WinExec("xdg-open http://1.2.3.4", 0), 31u);
-  EXPECT_GT(launcher.ShellOpen("/tmp/w"), 32u);
-  ASSERT_EQ(launcher.Execs().size(), 2u);
-  EXPECT_EQ(launcher.Execs()[1].commandLine, "xdg-open http://1.2.3.4");
+  launcher.QueueStartResults({LaunchOutcome::ProgramNotFound});
+  EXPECT_EQ(launcher.StartCommandLine("firefox http://1.2.3.4", ShowState::Hidden),
+            LaunchOutcome::ProgramNotFound);
+  EXPECT_EQ(launcher.StartCommandLine("xdg-open http://1.2.3.4", ShowState::Hidden),
+            LaunchOutcome::Started);
+  EXPECT_EQ(launcher.OpenDocument("/tmp/w"), OpenOutcome::Opened);
+  ASSERT_EQ(launcher.Starts().size(), 2u);
+  EXPECT_EQ(launcher.Starts()[1].commandLine, "xdg-open http://1.2.3.4");
   EXPECT_EQ(launcher.Opens(), std::vector<std::string>{"/tmp/w"});
 }
 

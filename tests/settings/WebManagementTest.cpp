@@ -39,7 +39,7 @@ TEST_F(WebLaunch, NoSelectedRowIsReported) {
                                   {"Please select a device to configure.", "Warning",
                                    MessageIcon::Exclamation}}));
   EXPECT_EQ(workers.starts, 0);
-  EXPECT_TRUE(launcher.Execs().empty());
+  EXPECT_TRUE(launcher.Starts().empty());
 }
 
 TEST_F(WebLaunch, ReachableDeviceOpensInTheBrowserHidden) {
@@ -48,7 +48,7 @@ TEST_F(WebLaunch, ReachableDeviceOpensInTheBrowserHidden) {
   EXPECT_EQ(panel.selectedHost, "10.77.1.2");
   EXPECT_EQ(checker.Probes(), Log{"10.77.1.2:443"});
   EXPECT_EQ(launcher.CommandLines(), Log{"firefox-esr https://10.77.1.2"});
-  EXPECT_EQ(launcher.ShowStates(), std::vector<int>{0});
+  EXPECT_EQ(launcher.ShowStates(), std::vector<platform::ShowState>{platform::ShowState::Hidden});
   EXPECT_EQ(h.state.reachResult.load(), 0);
 }
 
@@ -56,25 +56,29 @@ TEST_F(WebLaunch, UnreachableDeviceStartsNothing) {
   checker.Close("10.77.1.2", 80);
   checker.Close("10.77.1.2", 443);
   EXPECT_FALSE(Launch());
-  EXPECT_TRUE(launcher.Execs().empty());
+  EXPECT_TRUE(launcher.Starts().empty());
   EXPECT_EQ(panel.log.back(), "ClearDeviceSelected");
 }
 
-class WebLaunchFallback : public WebLaunch, public ::testing::WithParamInterface<unsigned> {};
+class WebLaunchFallback : public WebLaunch,
+                          public ::testing::WithParamInterface<platform::LaunchOutcome> {};
 
 TEST_P(WebLaunchFallback, StartFailureFallsBackToTheShellOpener) {
-  launcher.QueueExecResults({GetParam(), 0u});
+  launcher.QueueStartResults({GetParam(), platform::LaunchOutcome::Failed});
   EXPECT_TRUE(Launch());
   EXPECT_EQ(launcher.CommandLines(),
             (Log{"firefox-esr http://10.77.1.2", "xdg-open http://10.77.1.2"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(NotFoundCodes, WebLaunchFallback, ::testing::Values(2u, 3u, 11u));
+INSTANTIATE_TEST_SUITE_P(NotFoundCodes, WebLaunchFallback,
+                         ::testing::Values(platform::LaunchOutcome::ProgramNotFound,
+                                           platform::LaunchOutcome::PathNotFound,
+                                           platform::LaunchOutcome::NotExecutable));
 
 TEST_F(WebLaunch, OtherStartFailuresAreNotRetried) {
-  launcher.QueueExecResults({5u});
+  launcher.QueueStartResults({platform::LaunchOutcome::Failed});
   EXPECT_TRUE(Launch());
-  EXPECT_EQ(launcher.Execs().size(), 1u);
+  EXPECT_EQ(launcher.Starts().size(), 1u);
 }
 
 TEST_F(WebLaunch, ALateAnswerOfAnEarlierProbeDoesNotCount) {
@@ -82,7 +86,7 @@ TEST_F(WebLaunch, ALateAnswerOfAnEarlierProbeDoesNotCount) {
   workers.runAtOnce = false;     // this probe never answers in time
   EXPECT_FALSE(Launch());
   EXPECT_EQ(workers.finishes, 1);
-  EXPECT_TRUE(launcher.Execs().empty());
+  EXPECT_TRUE(launcher.Starts().empty());
   // The wait pauses through the caller's clock: the window's one keeps it painting.
   EXPECT_EQ(clock.pauses, (std::vector<int>{1000, 1000}));
 }

@@ -107,7 +107,7 @@ TEST_F(SettingsLab, WebLaunchStartsTheBrowserOnlyForAnAnsweringDevice) {
   EXPECT_EQ(launcher.CommandLines(), std::vector<std::string>{"firefox-esr http://" + address});
   CopyField(h.session.ssl, "1");
   EXPECT_FALSE(LaunchWebManagement(h.context, panel, services));
-  EXPECT_EQ(launcher.Execs().size(), 1u);
+  EXPECT_EQ(launcher.Starts().size(), 1u);
   EXPECT_EQ(h.messages.shown.back().text, "Device is no longer available.");
 
   // The device on link 2 serves its pages over https only: with its secure flag
