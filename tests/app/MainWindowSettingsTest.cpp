@@ -258,7 +258,7 @@ TEST_F(MainWindowSettingsTest, MappingAfterAnApplyNeverOffersTheAdministratorsPa
   sockets.devices[0].adminPassword = "pw";
   // The administrator's login is typed; the share login that follows is cancelled.
   login.script = {settings::LoginEntry{"admin", "pw"}};
-  drives.SetDefaultConnectResult(86);  // the share refuses every attempt
+  drives.SetDefaultConnectResult(platform::DriveResult::RefusedCredentials);  // every attempt
   OpenWithSettings();
   ClickDeviceRow(RowOf("10.77.1.2"));
   Click(app::kApplyButton);

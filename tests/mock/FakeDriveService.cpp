@@ -1,13 +1,9 @@
 #include "tests/mock/FakeDriveService.h"
 
-#include "platform/NetResult.h"
-
 namespace tarvix::testing {
 namespace {
 
-using platform::net_result::kLogonFailure;
-using platform::net_result::kNotConnected;
-using platform::net_result::kSuccess;
+using platform::DriveResult;
 
 std::optional<std::size_t> IndexOf(char letter) {
   if (letter >= 'a' && letter <= 'z') return static_cast<std::size_t>(letter - 'a');
@@ -27,7 +23,7 @@ const FakeDriveService::Drive& FakeDriveService::At(char letter) const {
   return index ? drives_[*index] : outside_;
 }
 
-void FakeDriveService::QueueConnectResults(std::vector<int> results) {
+void FakeDriveService::QueueConnectResults(std::vector<DriveResult> results) {
   connectResults_.insert(connectResults_.end(), results.begin(), results.end());
 }
 
@@ -37,20 +33,24 @@ std::optional<std::string> FakeDriveService::RemoteName(char letter) const {
 
 platform::DriveType FakeDriveService::TypeOf(char letter) const { return At(letter).type; }
 
-int FakeDriveService::Connect(const platform::ConnectRequest& request) {
+DriveResult FakeDriveService::Connect(const platform::ConnectRequest& request) {
   connects_.push_back(request);
-  const int result = NextConnectResult(request);
-  if (result == kSuccess && IndexOf(request.letter)) MapRemote(request.letter, request.remoteName);
+  const DriveResult result = NextConnectResult(request);
+  if (result == DriveResult::Done && IndexOf(request.letter)) {
+    MapRemote(request.letter, request.remoteName);
+  }
   return result;
 }
 
-int FakeDriveService::CancelConnection(std::string_view driveName, bool force, bool updateProfile) {
-  cancels_.push_back({std::string(driveName), force, updateProfile});
-  if (driveName.size() != 2 || driveName[1] != ':' || !IndexOf(driveName[0])) return kNotConnected;
+DriveResult FakeDriveService::Disconnect(std::string_view driveName) {
+  disconnects_.emplace_back(driveName);
+  if (driveName.size() != 2 || driveName[1] != ':' || !IndexOf(driveName[0])) {
+    return DriveResult::NotConnected;
+  }
   Drive& drive = Slot(driveName[0]);
-  if (!drive.remoteName) return kNotConnected;
+  if (!drive.remoteName) return DriveResult::NotConnected;
   drive = Drive{};
-  return kSuccess;
+  return DriveResult::Done;
 }
 
 FakeDriveService::Drive& FakeDriveService::Slot(char letter) {
@@ -58,13 +58,13 @@ FakeDriveService::Drive& FakeDriveService::Slot(char letter) {
   return index ? drives_[*index] : outside_;
 }
 
-int FakeDriveService::NextConnectResult(const platform::ConnectRequest& request) {
+DriveResult FakeDriveService::NextConnectResult(const platform::ConnectRequest& request) {
   if (!connectResults_.empty()) {
-    const int result = connectResults_.front();
+    const DriveResult result = connectResults_.front();
     connectResults_.pop_front();
     return result;
   }
-  if (accepts_) return accepts_(request) ? kSuccess : kLogonFailure;
+  if (accepts_) return accepts_(request) ? DriveResult::Done : DriveResult::RefusedCredentials;
   return defaultConnectResult_;
 }
 

@@ -18,11 +18,6 @@ class FakeDriveService final : public platform::DriveService {
     platform::DriveType type = platform::DriveType::NoRootDir;
     std::optional<std::string> remoteName;
   };
-  struct Cancel {
-    std::string driveName;
-    bool force = false;
-    bool updateProfile = false;
-  };
   // Whether the share takes the credentials of a request.
   using Acceptance = std::function<bool(const platform::ConnectRequest&)>;
 
@@ -35,32 +30,33 @@ class FakeDriveService final : public platform::DriveService {
   // Results of the coming Connect calls, in order. Once they are used up, the
   // acceptance decides when there is one (accepted: success, otherwise the
   // credentials are refused), else every call gets the default result.
-  void QueueConnectResults(std::vector<int> results);
+  void QueueConnectResults(std::vector<platform::DriveResult> results);
   void SetAcceptance(Acceptance accepts) { accepts_ = std::move(accepts); }
-  void SetDefaultConnectResult(int result) { defaultConnectResult_ = result; }
+  void SetDefaultConnectResult(platform::DriveResult result) { defaultConnectResult_ = result; }
   void SetNetworkUser(std::string user) { networkUser_ = std::move(user); }
 
   const std::vector<platform::ConnectRequest>& Connects() const { return connects_; }
-  const std::vector<Cancel>& Cancels() const { return cancels_; }
+  // The drive names of the disconnections, in order.
+  const std::vector<std::string>& Disconnects() const { return disconnects_; }
 
   std::optional<std::string> RemoteName(char letter) const override;
   platform::DriveType TypeOf(char letter) const override;
-  int Connect(const platform::ConnectRequest& request) override;
-  int CancelConnection(std::string_view driveName, bool force, bool updateProfile) override;
+  platform::DriveResult Connect(const platform::ConnectRequest& request) override;
+  platform::DriveResult Disconnect(std::string_view driveName) override;
   std::string CurrentNetworkUser() const override { return networkUser_; }
 
  private:
   Drive& Slot(char letter);
-  int NextConnectResult(const platform::ConnectRequest& request);
+  platform::DriveResult NextConnectResult(const platform::ConnectRequest& request);
 
   std::array<Drive, 26> drives_{};
   Drive outside_{platform::DriveType::NoRootDir, {}};
-  std::deque<int> connectResults_;
+  std::deque<platform::DriveResult> connectResults_;
   Acceptance accepts_;
-  int defaultConnectResult_ = 0;
+  platform::DriveResult defaultConnectResult_ = platform::DriveResult::Done;
   std::string networkUser_ = "alice";
   std::vector<platform::ConnectRequest> connects_;
-  std::vector<Cancel> cancels_;
+  std::vector<std::string> disconnects_;
 };
 
 }  // namespace tarvix::testing

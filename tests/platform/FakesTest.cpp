@@ -2,7 +2,6 @@
 // in the ways those tests rely on.
 #include <gtest/gtest.h>
 
-#include "platform/NetResult.h"
 #include "tests/mock/FakeBrowserService.h"
 #include "tests/mock/FakeDriveService.h"
 #include "tests/mock/FakeProcessLauncher.h"
@@ -29,24 +28,24 @@ TEST(FakeDriveServiceTest, TableOfLettersAnswersTypeAndRemoteName) {
 
 TEST(FakeDriveServiceTest, ConnectUsesQueuedResultsAndMapsOnSuccess) {
   FakeDriveService drives;
-  drives.QueueConnectResults({net_result::kLogonFailure, net_result::kSuccess});
+  drives.QueueConnectResults({DriveResult::RefusedCredentials, DriveResult::Done});
   const ConnectRequest request{'G', R"(\\10.0.0.2\A)", R"(D\u)", std::nullopt, true, false};
-  EXPECT_EQ(drives.Connect(request), net_result::kLogonFailure);
+  EXPECT_EQ(drives.Connect(request), DriveResult::RefusedCredentials);
   EXPECT_EQ(drives.RemoteName('G'), std::nullopt);
-  EXPECT_EQ(drives.Connect(request), net_result::kSuccess);
+  EXPECT_EQ(drives.Connect(request), DriveResult::Done);
   EXPECT_EQ(drives.RemoteName('G'), R"(\\10.0.0.2\A)");
   ASSERT_EQ(drives.Connects().size(), 2u);
   EXPECT_EQ(drives.Connects()[0].account, R"(D\u)");
 }
 
-TEST(FakeDriveServiceTest, CancelUnmapsAndRefusesUnknownDrives) {
+TEST(FakeDriveServiceTest, DisconnectUnmapsAndRefusesUnknownDrives) {
   FakeDriveService drives;
   drives.MapRemote('G', R"(\\NAS\A)");
-  EXPECT_EQ(drives.CancelConnection("G:", true, true), net_result::kSuccess);
-  EXPECT_EQ(drives.CancelConnection("G:", true, true), net_result::kNotConnected);
-  EXPECT_EQ(drives.CancelConnection("", true, true), net_result::kNotConnected);
+  EXPECT_EQ(drives.Disconnect("G:"), DriveResult::Done);
+  EXPECT_EQ(drives.Disconnect("G:"), DriveResult::NotConnected);
+  EXPECT_EQ(drives.Disconnect(""), DriveResult::NotConnected);
   EXPECT_EQ(drives.TypeOf('G'), DriveType::NoRootDir);
-  EXPECT_EQ(drives.Cancels().size(), 3u);
+  EXPECT_EQ(drives.Disconnects().size(), 3u);
 }
 
 TEST(FakeProcessLauncherTest, RecordsAndAnswersFromTheQueue) {
