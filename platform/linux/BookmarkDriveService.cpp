@@ -75,7 +75,8 @@ DriveResult BookmarkDriveService::Disconnect(std::string_view driveName) {
 
 std::string BookmarkDriveService::CurrentNetworkUser() const { return EffectiveUserName(); }
 
-DriveResult BookmarkDriveService::Authenticate(const UncPath& share, const ConnectRequest& request) {
+DriveResult BookmarkDriveService::Authenticate(const UncPath& share,
+                                               const ConnectRequest& request) {
   const SmbCredentials credentials{SmbAccount::Split(request.account), request.password};
   return ResultOf(authenticator_.Authenticate(share, credentials));
 }

@@ -4,7 +4,9 @@ namespace tarvix::testing {
 
 std::vector<std::string> FakeReachabilityChecker::Probes() const {
   std::vector<std::string> probes;
-  for (const Check& check : checks_) probes.push_back(check.address + ":" + std::to_string(check.port));
+  for (const Check& check : checks_) {
+    probes.push_back(check.address + ":" + std::to_string(check.port));
+  }
   return probes;
 }
 

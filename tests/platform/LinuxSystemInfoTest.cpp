@@ -34,7 +34,9 @@ TEST(LinuxSystemInfoTest, Utf8IsKeptAndCutOnACharacterBoundary) {
       {euro, 5, euro},             {"x", 1, ""},           {"x", 0, ""},
   };
   const LinuxSystemInfo info;
-  for (const auto& c : cases) EXPECT_EQ(info.ToSystemText(c.text, c.width), c.expected) << c.text << " " << c.width;
+  for (const auto& c : cases) {
+    EXPECT_EQ(info.ToSystemText(c.text, c.width), c.expected) << c.text << " " << c.width;
+  }
 }
 
 TEST(LinuxSystemInfoTest, ParsesDottedAddressesLikeTheSocketLibrary) {

@@ -14,7 +14,9 @@ TEST(WindowsLaunchResults, WinExecNumbersBecomeOutcomes) {
       {5, LaunchOutcome::Failed},          {31, LaunchOutcome::Failed},
       {32, LaunchOutcome::Started},        {33, LaunchOutcome::Started},
   };
-  for (const auto& [result, outcome] : cases) EXPECT_EQ(LaunchOutcomeOfWinExec(result), outcome) << result;
+  for (const auto& [result, outcome] : cases) {
+    EXPECT_EQ(LaunchOutcomeOfWinExec(result), outcome) << result;
+  }
 }
 
 TEST(WindowsLaunchResults, ShellOpenSucceedsAboveThirtyTwo) {
@@ -23,7 +25,9 @@ TEST(WindowsLaunchResults, ShellOpenSucceedsAboveThirtyTwo) {
       {31, OpenOutcome::Failed}, {2, OpenOutcome::NotFound},  {3, OpenOutcome::NotFound},
       {0, OpenOutcome::Failed},
   };
-  for (const auto& [result, outcome] : cases) EXPECT_EQ(OpenOutcomeOfShellExecute(result), outcome) << result;
+  for (const auto& [result, outcome] : cases) {
+    EXPECT_EQ(OpenOutcomeOfShellExecute(result), outcome) << result;
+  }
 }
 
 TEST(WindowsLaunchResults, HiddenIsShowStateZero) {

@@ -24,7 +24,9 @@ TEST(WindowsNetErrors, ErrorNumbersBecomeDriveResults) {
       {1219, DriveResult::Failed},  // credentials conflict with an open session
       {2401, DriveResult::Failed},  // open files, had the disconnection not been forced
   };
-  for (const auto& [error, result] : cases) EXPECT_EQ(DriveResultOfNetError(error), result) << error;
+  for (const auto& [error, result] : cases) {
+    EXPECT_EQ(DriveResultOfNetError(error), result) << error;
+  }
 }
 
 TEST(WindowsNetErrors, PersistentAndInteractiveRequestsSetTheirFlags) {

@@ -60,23 +60,33 @@ TEST_F(WebLaunch, UnreachableDeviceStartsNothing) {
   EXPECT_EQ(panel.log.back(), "ClearDeviceSelected");
 }
 
-class WebLaunchFallback : public WebLaunch,
-                          public ::testing::WithParamInterface<platform::LaunchOutcome> {};
+using platform::LaunchOutcome;
+
+class WebLaunchFallback : public WebLaunch, public ::testing::WithParamInterface<LaunchOutcome> {};
 
 TEST_P(WebLaunchFallback, StartFailureFallsBackToTheShellOpener) {
-  launcher.QueueStartResults({GetParam(), platform::LaunchOutcome::Failed});
+  launcher.QueueStartResults({GetParam(), LaunchOutcome::Failed});
   EXPECT_TRUE(Launch());
   EXPECT_EQ(launcher.CommandLines(),
             (Log{"firefox-esr http://10.77.1.2", "xdg-open http://10.77.1.2"}));
 }
 
+std::string OutcomeName(const ::testing::TestParamInfo<LaunchOutcome>& param) {
+  switch (param.param) {
+    case LaunchOutcome::ProgramNotFound: return "ProgramNotFound";
+    case LaunchOutcome::PathNotFound: return "PathNotFound";
+    default: return "NotExecutable";
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(NotFoundCodes, WebLaunchFallback,
-                         ::testing::Values(platform::LaunchOutcome::ProgramNotFound,
-                                           platform::LaunchOutcome::PathNotFound,
-                                           platform::LaunchOutcome::NotExecutable));
+                         ::testing::Values(LaunchOutcome::ProgramNotFound,
+                                           LaunchOutcome::PathNotFound,
+                                           LaunchOutcome::NotExecutable),
+                         OutcomeName);
 
 TEST_F(WebLaunch, OtherStartFailuresAreNotRetried) {
-  launcher.QueueStartResults({platform::LaunchOutcome::Failed});
+  launcher.QueueStartResults({LaunchOutcome::Failed});
   EXPECT_TRUE(Launch());
   EXPECT_EQ(launcher.Starts().size(), 1u);
 }
