@@ -4,8 +4,8 @@
 namespace tarvix::settings {
 
 // Texts of one device row as the device list shows them (columns "Name", "IP",
-// "Netmask", "Gateway"). A flow that only needs the name and the address leaves
-// the other two empty.
+// "Netmask", "Gateway"). The settings flows need only the name and the address;
+// the last two have initialisers so `{name, address}` leaves them empty.
 struct DeviceRow {
   std::string name;
   std::string address;
