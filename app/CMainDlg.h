@@ -8,6 +8,7 @@
 #include "app/COperationState.h"
 #include "app/MainDlgTemplate.h"
 #include "app/MappedDriveTable.h"
+#include "settings/SettingsServices.h"
 
 class CSkinButton;
 class CSkinListCtrl;
@@ -18,10 +19,7 @@ namespace tarvix {
 struct Protocol;
 }
 namespace tarvix::platform {
-class BrowserService;
 class DriveService;
-class ProcessLauncher;
-class ReachabilityChecker;
 class SystemInfo;
 }  // namespace tarvix::platform
 namespace tarvix::settings {
@@ -29,20 +27,9 @@ class DeviceSettings;
 class DriveInUseDialogRunner;
 class LoginDialogRunner;
 class MessageBoxes;
-class WorkerStarter;
 }  // namespace tarvix::settings
 
 namespace tarvix::app {
-
-// The system services the settings flows reach besides the drives. They must
-// outlive the window: a reachability probe may still run while it closes.
-struct SettingsServices {
-  platform::ReachabilityChecker& reachability;
-  const platform::BrowserService& browsers;
-  platform::ProcessLauncher& launcher;
-  // Where the reachability probe runs; null: a thread of the settings' own.
-  settings::WorkerStarter* workers = nullptr;
-};
 
 // How the settings flows talk to the user. A null entry stands for the window's
 // own Qt message boxes or dialog; tests put recorders in.
@@ -67,7 +54,7 @@ class CMainDlg : public CSkinDialog {
 
   // Connects the apply, web, map and unmap buttons to the device settings; until
   // then those buttons do nothing.
-  void AttachSettings(const tarvix::app::SettingsServices& services,
+  void AttachSettings(const tarvix::settings::SettingsServices& services,
                       const tarvix::app::SettingsTalkers& talkers = {});
 
   void setVisible(bool visible) override;

@@ -13,7 +13,8 @@ using namespace tarvix::app;
 // Here, where the settings types are complete.
 CMainDlg::~CMainDlg() = default;
 
-void CMainDlg::AttachSettings(const SettingsServices& services, const SettingsTalkers& talkers) {
+void CMainDlg::AttachSettings(const tarvix::settings::SettingsServices& services,
+                              const SettingsTalkers& talkers) {
   settings_.reset();
   namespace qt = tarvix::settings::qt;
   tarvix::settings::MessageBoxes* messages = talkers.messages;
@@ -23,13 +24,10 @@ void CMainDlg::AttachSettings(const SettingsServices& services, const SettingsTa
   tarvix::settings::DriveInUseDialogRunner* driveInUse = talkers.driveInUse;
   if (!driveInUse)
     driveInUse = (ownDriveInUse_ = std::make_unique<qt::QtDriveInUseDialogRunner>(this)).get();
-  const tarvix::settings::SettingsServices system{system_, drives_, services.reachability,
-                                                  services.browsers, services.launcher,
-                                                  services.workers};
   // The protocol's clock is the window's: the flows' waits keep the window painting.
   settings_ = std::make_unique<tarvix::settings::DeviceSettings>(
       protocol_.session, protocol_.commands, protocol_.network.GetClock(), *messages, *login,
-      *driveInUse, system);
+      *driveInUse, system_, drives_, services);
 }
 
 // The apply, web and map flows wait on the device (login, settings, domain query,

@@ -6,7 +6,7 @@
 
 int CStorageUtilityApp::Run(tarvix::SocketApi& sockets, tarvix::platform::DriveService& drives,
                             const tarvix::platform::SystemInfo& system,
-                            const tarvix::app::SettingsServices* settings) {
+                            const tarvix::settings::SettingsServices* settings) {
   // Embedded controls and the three-dimensional look need no switch in Qt. The
   // white dialog colours are those of the window's own skin.
   tarvix::app::QtEventClock clock;

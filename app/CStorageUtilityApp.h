@@ -7,7 +7,7 @@ namespace tarvix::platform {
 class DriveService;
 class SystemInfo;
 }  // namespace tarvix::platform
-namespace tarvix::app {
+namespace tarvix::settings {
 struct SettingsServices;
 }
 
@@ -19,5 +19,5 @@ class CStorageUtilityApp {
   // window has ended. Without `settings` the window's settings buttons do nothing.
   int Run(tarvix::SocketApi& sockets, tarvix::platform::DriveService& drives,
           const tarvix::platform::SystemInfo& system,
-          const tarvix::app::SettingsServices* settings = nullptr);
+          const tarvix::settings::SettingsServices* settings = nullptr);
 };

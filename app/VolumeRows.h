@@ -15,7 +15,7 @@ namespace tarvix::app {
 class MappedDriveTable;
 
 struct VolumeRow {
-  std::string name;      // share name in the system's code page
+  std::string name;      // share name in the system's own encoding
   std::string location;  // drive letter that maps it, or empty
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/CMainDlg.h"
 #include "app/CStorageUtilityApp.h"
+#include "settings/SettingsServices.h"
 #include "protocol/PosixSocketApi.h"
 #include "platform/linux/BookmarkDriveService.h"
 #include "platform/linux/DesktopEnvironment.h"
@@ -25,6 +26,6 @@ int main(int argc, char** argv) {
   tarvix::platform::TcpReachabilityChecker reachability;
   const tarvix::platform::XdgBrowserService browsers(environment);
   tarvix::platform::PosixProcessLauncher launcher;
-  const tarvix::app::SettingsServices settings{reachability, browsers, launcher};
+  const tarvix::settings::SettingsServices settings{reachability, browsers, launcher};
   return CStorageUtilityApp().Run(sockets, drives, system, &settings);
 }

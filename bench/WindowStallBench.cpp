@@ -26,10 +26,10 @@
 #include "protocol/Protocol.h"
 #include "app/QtEventClock.h"
 #include "platform/linux/TcpReachabilityChecker.h"
-#include "platform/testing/FakeBrowserService.h"
-#include "platform/testing/FakeDriveService.h"
-#include "platform/testing/FakeProcessLauncher.h"
-#include "platform/testing/FakeSystemInfo.h"
+#include "tests/mock/FakeBrowserService.h"
+#include "tests/mock/FakeDriveService.h"
+#include "tests/mock/FakeProcessLauncher.h"
+#include "tests/mock/FakeSystemInfo.h"
 
 namespace {
 
@@ -122,13 +122,13 @@ int main(int argc, char** argv) {
   tarvix::Protocol protocol(sockets, clock);
   protocol.network.StartNetwork();
   protocol.commands.SetTraceSink(nullptr);
-  tarvix::platform::testing::FakeDriveService drives;
-  tarvix::platform::testing::FakeSystemInfo system;
+  tarvix::testing::FakeDriveService drives;
+  tarvix::testing::FakeSystemInfo system;
 
   // Made before the window, so they outlive a probe that still runs when it closes.
   tarvix::platform::TcpReachabilityChecker reachability;
-  tarvix::platform::testing::FakeBrowserService browsers;
-  tarvix::platform::testing::FakeProcessLauncher launcher;
+  tarvix::testing::FakeBrowserService browsers;
+  tarvix::testing::FakeProcessLauncher launcher;
   QuietMessages messages;
   NoLogin login;
 

@@ -11,7 +11,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "tests/support/FakeSocketApi.h"
+#include "tests/mock/CountingClock.h"
+#include "tests/mock/FakeSocketApi.h"
 #include "protocol/FixedText.h"
 #include "protocol/LanInfo.h"
 #include "protocol/Packet.h"

@@ -4,32 +4,32 @@
 
 namespace tarvix::platform {
 
-// Results of Launch, numbered as the classic program start call's.
-namespace launch_result {
-inline constexpr unsigned kFileNotFound = 2;
-inline constexpr unsigned kPathNotFound = 3;
-inline constexpr unsigned kBadFormat = 11;
-inline constexpr unsigned kOutOfResources = 0;
-inline constexpr unsigned kStarted = 33;  // anything above 31 means started
-}  // namespace launch_result
+// How the window of a started program first shows; systems without the
+// choice ignore it.
+enum class ShowState { Hidden, Normal };
 
-// Results of ShellOpen, numbered as the classic shell open call's.
-namespace open_result {
-inline constexpr unsigned kFileNotFound = 2;
-inline constexpr unsigned kNoAssociation = 31;
-inline constexpr unsigned kOpened = 42;  // anything above 32 means opened
-}  // namespace open_result
+// What came of starting a command line.
+enum class LaunchOutcome {
+  Started,
+  ProgramNotFound,  // there is no such program
+  PathNotFound,     // a folder on the way to the program is missing
+  NotExecutable,    // it is there but cannot be run: no permission, not a program, a folder
+  Failed,           // anything else, such as the system running out of resources
+};
+
+// What came of opening a document with its application.
+enum class OpenOutcome { Opened, NotFound, Failed };
 
 // Starts programs and opens documents.
 class ProcessLauncher {
  public:
   virtual ~ProcessLauncher() = default;
-  // Starts a command line and returns without waiting for the program; a
-  // result above 31 means it started, otherwise a launch_result code.
-  virtual unsigned WinExec(const std::string& commandLine, int showState) = 0;
-  // Opens a document or address with its associated application; above 32
-  // on success, 32 or less on failure.
-  virtual unsigned ShellOpen(const std::string& target) = 0;
+  // Starts a command line (a program and its arguments, quotes respected) and
+  // returns without waiting for the program.
+  virtual LaunchOutcome StartCommandLine(const std::string& commandLine, ShowState show) = 0;
+  // Opens a document, file or address with the application the desktop
+  // associates with it.
+  virtual OpenOutcome OpenDocument(const std::string& target) = 0;
 };
 
 }  // namespace tarvix::platform

@@ -7,11 +7,13 @@ namespace tarvix::settings {
 DeviceSettings::DeviceSettings(DeviceSession& session, DeviceCommands& commands, Clock& clock,
                                MessageBoxes& messages, LoginDialogRunner& login,
                                DriveInUseDialogRunner& driveInUse,
-                               const SettingsServices& services)
+                               const platform::SystemInfo& system,
+                               platform::DriveService& drives, const SettingsServices& services)
     : operations_(commands),
       clock_(clock),
-      context_{session, operations_, state_, messages, login, services.system},
+      context_{session, operations_, state_, messages, login, system},
       driveInUse_(driveInUse),
+      drives_(drives),
       services_(services) {}
 
 LanApplyResult DeviceSettings::ApplyLanSettings(LanForm& form, PanelView& panel) {
@@ -25,11 +27,11 @@ bool DeviceSettings::LaunchWebManagement(PanelView& panel) {
 }
 
 bool DeviceSettings::MapNetworkDrive(PanelView& panel) {
-  return settings::MapNetworkDrive(context_, panel, driveInUse_, services_.drives);
+  return settings::MapNetworkDrive(context_, panel, driveInUse_, drives_);
 }
 
 bool DeviceSettings::UnmapNetworkDrive(PanelView& panel) {
-  return settings::UnmapNetworkDrive(context_, panel, services_.drives);
+  return settings::UnmapNetworkDrive(context_, panel, drives_);
 }
 
 bool DeviceSettings::VerifyAdministrator() { return settings::VerifyAdministrator(context_); }

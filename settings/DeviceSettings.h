@@ -7,24 +7,12 @@
 #include "settings/PanelView.h"
 #include "settings/ProtocolOperations.h"
 #include "settings/SettingsContext.h"
+#include "settings/SettingsServices.h"
 #include "settings/SettingsState.h"
 #include "settings/WebManagement.h"
 #include "settings/WorkerThread.h"
 
 namespace tarvix::settings {
-
-// The system services the settings flows reach, owned by the program.
-struct SettingsServices {
-  const platform::SystemInfo& system;
-  platform::DriveService& drives;
-  platform::ReachabilityChecker& reachability;
-  const platform::BrowserService& browsers;
-  platform::ProcessLauncher& launcher;
-  // Where the reachability probe runs; null: the settings' own thread. With a
-  // clock that does not really wait, a test needs a starter that runs the
-  // probe before the wait looks, or the look races the thread.
-  WorkerStarter* workers = nullptr;
-};
 
 // The main window's way into the settings flows: one object for the window's
 // lifetime, holding the flows' process-wide switches. The window supplies its
@@ -35,7 +23,8 @@ class DeviceSettings {
  public:
   DeviceSettings(DeviceSession& session, DeviceCommands& commands, Clock& clock,
                  MessageBoxes& messages, LoginDialogRunner& login,
-                 DriveInUseDialogRunner& driveInUse, const SettingsServices& services);
+                 DriveInUseDialogRunner& driveInUse, const platform::SystemInfo& system,
+                 platform::DriveService& drives, const SettingsServices& services);
 
   LanApplyResult ApplyLanSettings(LanForm& form, PanelView& panel);
   bool LaunchWebManagement(PanelView& panel);
@@ -53,6 +42,7 @@ class DeviceSettings {
   Clock& clock_;
   SettingsContext context_;
   DriveInUseDialogRunner& driveInUse_;
+  platform::DriveService& drives_;
   SettingsServices services_;
   // Last member: destroyed first, so a running probe ends before what it uses.
   WorkerThread workers_;

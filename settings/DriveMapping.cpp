@@ -4,7 +4,6 @@
 #include "protocol/FixedText.h"
 #include "settings/LoginCredentials.h"
 #include "settings/SettingsMessages.h"
-#include "settings/WindowsVersionName.h"
 
 namespace tarvix::settings {
 namespace {
@@ -21,7 +20,7 @@ bool Contains(const std::string& text, const char* word) {
   return text.find(word) != std::string::npos;
 }
 
-bool IsConnected(int result) { return result == 0; }
+bool IsDone(platform::DriveResult result) { return result == platform::DriveResult::Done; }
 
 // An account that could not be built counts as refused: nothing is sent.
 bool TryConnect(DriveService& drives, const MappingTarget& target,
@@ -30,7 +29,7 @@ bool TryConnect(DriveService& drives, const MappingTarget& target,
   if (!account) return false;
   ConnectRequest request{target.letter, target.remoteName, *account, std::move(password),
                          true, interactive};
-  return IsConnected(drives.Connect(request));
+  return IsDone(drives.Connect(request));
 }
 
 std::string LoginUser(const SettingsContext& context) {
@@ -96,7 +95,7 @@ void Tell(SettingsContext& context, const char* message, bool success) {
 }
 
 bool Connect(SettingsContext& context, DriveService& drives, const MappingTarget& target) {
-  const std::string version = GetWindowsVersionName(context.system);
+  const std::string version = context.system.VersionName();
   if (Contains(version, "NT")) return ConnectNt(context, drives, target);
   return ConnectOther(context, drives, target, Contains(version, "Vista"));
 }
@@ -105,7 +104,7 @@ bool Connect(SettingsContext& context, DriveService& drives, const MappingTarget
 // the letter free rather than half taken over.
 bool MapTo(SettingsContext& context, DriveService& drives, const MappingTarget& target,
            const std::string& driveName) {
-  drives.CancelConnection(driveName, true, true);
+  drives.Disconnect(driveName);
   const bool mapped = Connect(context, drives, target);
   Tell(context, mapped ? text::kMapped : text::kMapFailed, mapped);
   return mapped;
@@ -144,7 +143,7 @@ bool UnmapNetworkDrive(SettingsContext& context, PanelView& panel, DriveService&
   if (!text) text = panel.DriveComboText();
   if (!text) return false;
   const std::string driveName = DriveNameOf(*text);
-  const bool released = !driveName.empty() && IsConnected(drives.CancelConnection(driveName, true, true));
+  const bool released = !driveName.empty() && IsDone(drives.Disconnect(driveName));
   Tell(context, released ? text::kUnmapped : text::kUnmapFailed, released);
   if (!released) return false;
   RefreshAfterChange(panel, row);

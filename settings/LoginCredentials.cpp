@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "protocol/FixedText.h"
-#include "settings/WindowsVersionName.h"
 
 namespace tarvix::settings {
 namespace {
@@ -23,7 +22,7 @@ void StoreField(char (&field)[N], std::string_view text) {
 
 LoginPreset LoginPresetFor(int adminLoginMode, const platform::SystemInfo& system) {
   if (adminLoginMode == 1) return {"admin", true};
-  if (UsesLogonName(GetWindowsVersionName(system))) {
+  if (UsesLogonName(system.VersionName())) {
     std::string name = system.LoggedOnUserName();
     return {std::string(CutUtf8(name, kLogonNameBufferSize - 1)), true};
   }

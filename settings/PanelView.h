@@ -3,14 +3,9 @@
 #include <string>
 #include <string_view>
 
-namespace tarvix::settings {
+#include "settings/DeviceRow.h"
 
-// Texts of the selected device row (columns "Name" and "IP").
-struct DeviceRow {
-  std::string name;
-  std::string address;
-  bool operator==(const DeviceRow&) const = default;
-};
+namespace tarvix::settings {
 
 // The main window's device list, details panel and drive lists, as the
 // settings flows use them.

@@ -8,9 +8,12 @@
 namespace tarvix::settings {
 namespace {
 
-bool IsStartFailureWorthRetrying(unsigned result) {
-  using namespace platform::launch_result;
-  return result == kFileNotFound || result == kPathNotFound || result == kBadFormat;
+// The browser's program is missing or cannot be run: the shell opener may still
+// reach the pages. Any other failure is not retried.
+bool IsStartFailureWorthRetrying(platform::LaunchOutcome outcome) {
+  using platform::LaunchOutcome;
+  return outcome == LaunchOutcome::ProgramNotFound || outcome == LaunchOutcome::PathNotFound ||
+         outcome == LaunchOutcome::NotExecutable;
 }
 
 // The previous probe is finished before the result is reset, so an answer that
@@ -27,9 +30,9 @@ void StartProbe(SettingsContext& context, WebServices& services, const std::stri
 
 void OpenPages(WebServices& services, const std::string& address, bool secure) {
   const std::string line = BrowserCommandLine(services.browsers, address, secure);
-  const unsigned started = services.launcher.WinExec(line, kBrowserShowState);
+  const auto started = services.launcher.StartCommandLine(line, kBrowserShowState);
   if (IsStartFailureWorthRetrying(started))
-    services.launcher.WinExec(ShellOpenerCommand(address, secure), kBrowserShowState);
+    services.launcher.StartCommandLine(ShellOpenerCommand(address, secure), kBrowserShowState);
 }
 
 }  // namespace

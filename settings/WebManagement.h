@@ -10,7 +10,7 @@
 namespace tarvix::settings {
 
 // The show state passed with the browser's command line (hidden, as always).
-inline constexpr int kBrowserShowState = 0;
+inline constexpr platform::ShowState kBrowserShowState = platform::ShowState::Hidden;
 
 // The system services the web launch needs. The checker must outlive `workers`.
 // The wait for the probe pauses through `clock`, the clock of the calling thread.

@@ -4,7 +4,6 @@
 
 #include "platform/linux/EffectiveUser.h"
 #include "platform/linux/GtkBookmarks.h"
-#include "platform/NetResult.h"
 
 namespace tarvix::platform {
 namespace {
@@ -21,15 +20,15 @@ std::optional<char> LetterOfDriveName(std::string_view driveName) {
   return NormalLetter(driveName[0]);
 }
 
-int ResultOf(SmbAuthResult result) {
+DriveResult ResultOf(SmbAuthResult result) {
   switch (result) {
-    case SmbAuthResult::Accepted: return net_result::kSuccess;
-    case SmbAuthResult::Refused: return net_result::kLogonFailure;
-    case SmbAuthResult::NoSuchShare: return net_result::kBadNetName;
-    case SmbAuthResult::Unreachable: return net_result::kBadNetPath;
+    case SmbAuthResult::Accepted: return DriveResult::Done;
+    case SmbAuthResult::Refused: return DriveResult::RefusedCredentials;
+    case SmbAuthResult::NoSuchShare: return DriveResult::NoSuchShare;
+    case SmbAuthResult::Unreachable: return DriveResult::Unreachable;
     case SmbAuthResult::Failed: break;
   }
-  return net_result::kNoNetwork;
+  return DriveResult::Failed;
 }
 
 }  // namespace
@@ -48,58 +47,58 @@ DriveType BookmarkDriveService::TypeOf(char letter) const {
   return Lookup(letter) ? DriveType::Remote : DriveType::NoRootDir;
 }
 
-int BookmarkDriveService::Connect(const ConnectRequest& request) {
+DriveResult BookmarkDriveService::Connect(const ConnectRequest& request) {
   const auto letter = NormalLetter(request.letter);
-  if (request.letter != '\0' && !letter) return net_result::kBadDevice;
-  if (letter && Lookup(*letter)) return net_result::kAlreadyAssigned;
+  if (request.letter != '\0' && !letter) return DriveResult::BadLetter;
+  if (letter && Lookup(*letter)) return DriveResult::LetterInUse;
   const auto share = UncPath::Parse(request.remoteName);
-  if (!share) return net_result::kBadNetName;
-  int result = Authenticate(*share, request);
-  if (result == net_result::kLogonFailure && request.interactive && prompt_) {
+  if (!share) return DriveResult::NoSuchShare;
+  DriveResult result = Authenticate(*share, request);
+  if (result == DriveResult::RefusedCredentials && request.interactive && prompt_) {
     result = AskAndRetry(*share, request);
   }
-  if (result != net_result::kSuccess || !letter) return result;
+  if (result != DriveResult::Done || !letter) return result;
   return Remember(*letter, *share, request.persistent);
 }
 
-int BookmarkDriveService::CancelConnection(std::string_view driveName, bool /*force*/,
-                                           bool /*updateProfile*/) {
-  // Nothing holds files open on a bookmark, so forcing changes nothing; the
-  // bookmark is the profile, so it always goes.
+DriveResult BookmarkDriveService::Disconnect(std::string_view driveName) {
+  // Nothing holds files open on a bookmark, so there is nothing to force; the
+  // bookmark is what the next logon would restore, so it always goes.
   const auto letter = LetterOfDriveName(driveName);
-  if (!letter) return net_result::kNotConnected;
-  if (sessionDrives_.erase(*letter) > 0) return net_result::kSuccess;
+  if (!letter) return DriveResult::NotConnected;
+  if (sessionDrives_.erase(*letter) > 0) return DriveResult::Done;
   GtkBookmarks bookmarks;
-  if (!bookmarks.Load(bookmarksFile_)) return net_result::kBadProfile;
-  if (!bookmarks.Remove(*letter)) return net_result::kNotConnected;
-  return bookmarks.Save(bookmarksFile_) ? net_result::kSuccess : net_result::kBadProfile;
+  if (!bookmarks.Load(bookmarksFile_)) return DriveResult::ProfileNotSaved;
+  if (!bookmarks.Remove(*letter)) return DriveResult::NotConnected;
+  return bookmarks.Save(bookmarksFile_) ? DriveResult::Done : DriveResult::ProfileNotSaved;
 }
 
 std::string BookmarkDriveService::CurrentNetworkUser() const { return EffectiveUserName(); }
 
-int BookmarkDriveService::Authenticate(const UncPath& share, const ConnectRequest& request) {
+DriveResult BookmarkDriveService::Authenticate(const UncPath& share,
+                                               const ConnectRequest& request) {
   const SmbCredentials credentials{SmbAccount::Split(request.account), request.password};
   return ResultOf(authenticator_.Authenticate(share, credentials));
 }
 
-int BookmarkDriveService::AskAndRetry(const UncPath& share, const ConnectRequest& request) {
+DriveResult BookmarkDriveService::AskAndRetry(const UncPath& share, const ConnectRequest& request) {
   const auto answer = prompt_(share.ToUnc(), request.account);
-  if (!answer) return net_result::kCancelled;
+  if (!answer) return DriveResult::Cancelled;
   ConnectRequest retry = request;
   retry.account = answer->account;
   retry.password = answer->password;
   return Authenticate(share, retry);
 }
 
-int BookmarkDriveService::Remember(char letter, const UncPath& share, bool persistent) {
+DriveResult BookmarkDriveService::Remember(char letter, const UncPath& share, bool persistent) {
   if (!persistent) {
     sessionDrives_[letter] = share;
-    return net_result::kSuccess;
+    return DriveResult::Done;
   }
   GtkBookmarks bookmarks;
-  if (!bookmarks.Load(bookmarksFile_)) return net_result::kBadProfile;
+  if (!bookmarks.Load(bookmarksFile_)) return DriveResult::ProfileNotSaved;
   bookmarks.Add(letter, share);
-  return bookmarks.Save(bookmarksFile_) ? net_result::kSuccess : net_result::kBadProfile;
+  return bookmarks.Save(bookmarksFile_) ? DriveResult::Done : DriveResult::ProfileNotSaved;
 }
 
 std::optional<UncPath> BookmarkDriveService::Lookup(char letter) const {

@@ -21,14 +21,14 @@ class BookmarkDriveService final : public DriveService {
 
   std::optional<std::string> RemoteName(char letter) const override;
   DriveType TypeOf(char letter) const override;
-  int Connect(const ConnectRequest& request) override;
-  int CancelConnection(std::string_view driveName, bool force, bool updateProfile) override;
+  DriveResult Connect(const ConnectRequest& request) override;
+  DriveResult Disconnect(std::string_view driveName) override;
   std::string CurrentNetworkUser() const override;
 
  private:
-  int Authenticate(const UncPath& share, const ConnectRequest& request);
-  int AskAndRetry(const UncPath& share, const ConnectRequest& request);
-  int Remember(char letter, const UncPath& share, bool persistent);
+  DriveResult Authenticate(const UncPath& share, const ConnectRequest& request);
+  DriveResult AskAndRetry(const UncPath& share, const ConnectRequest& request);
+  DriveResult Remember(char letter, const UncPath& share, bool persistent);
   std::optional<UncPath> Lookup(char letter) const;
 
   std::filesystem::path bookmarksFile_;

@@ -11,11 +11,11 @@ bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) 
 
 }  // namespace
 
-std::optional<WindowsVersion> LinuxSystemInfo::WindowsVersionRecord() const { return std::nullopt; }
+std::string LinuxSystemInfo::VersionName() const { return "Linux"; }
 
 std::string LinuxSystemInfo::LoggedOnUserName() const { return EffectiveUserName(); }
 
-std::string LinuxSystemInfo::Utf8ToAnsi(std::string_view utf8, std::size_t width) const {
+std::string LinuxSystemInfo::ToSystemText(std::string_view utf8, std::size_t width) const {
   if (width == 0) return {};
   return std::string(CutUtf8(utf8, width - 1));
 }

@@ -10,25 +10,27 @@
 namespace tarvix::platform {
 namespace {
 
-// A missing program is "file not found" unless the folder named before it is
-// missing too, which is "path not found".
-unsigned MissingProgram(const std::string& program) {
-  if (program.find('/') == std::string::npos) return launch_result::kFileNotFound;
+// A missing program is "program not found" unless the folder named before it
+// is missing too, which is "path not found".
+LaunchOutcome MissingProgram(const std::string& program) {
+  if (program.find('/') == std::string::npos) return LaunchOutcome::ProgramNotFound;
   std::error_code error;
   const auto folder = std::filesystem::path(program).parent_path();
-  if (folder.empty() || std::filesystem::is_directory(folder, error)) return launch_result::kFileNotFound;
-  return launch_result::kPathNotFound;
+  if (folder.empty() || std::filesystem::is_directory(folder, error)) {
+    return LaunchOutcome::ProgramNotFound;
+  }
+  return LaunchOutcome::PathNotFound;
 }
 
-unsigned LaunchResultOf(int error, const std::string& program) {
+LaunchOutcome LaunchOutcomeOf(int error, const std::string& program) {
   switch (error) {
-    case 0: return launch_result::kStarted;
+    case 0: return LaunchOutcome::Started;
     case ENOENT: return MissingProgram(program);
-    case ENOTDIR: return launch_result::kPathNotFound;
+    case ENOTDIR: return LaunchOutcome::PathNotFound;
     case EACCES:
     case ENOEXEC:
-    case EISDIR: return launch_result::kBadFormat;
-    default: return launch_result::kOutOfResources;
+    case EISDIR: return LaunchOutcome::NotExecutable;
+    default: return LaunchOutcome::Failed;
   }
 }
 
@@ -46,31 +48,32 @@ bool LooksLikeUrl(const std::string& target) {
 }
 
 // xdg-open's exit codes: 0 done, 2 file missing, others a failure of the opener.
-unsigned OpenResultOf(int exitCode) {
-  if (exitCode == 0) return open_result::kOpened;
-  if (exitCode == 2) return open_result::kFileNotFound;
-  return open_result::kNoAssociation;
+OpenOutcome OpenOutcomeOf(int exitCode) {
+  if (exitCode == 0) return OpenOutcome::Opened;
+  if (exitCode == 2) return OpenOutcome::NotFound;
+  return OpenOutcome::Failed;
 }
 
 }  // namespace
 
-unsigned PosixProcessLauncher::WinExec(const std::string& commandLine, int /*showState*/) {
+LaunchOutcome PosixProcessLauncher::StartCommandLine(const std::string& commandLine,
+                                                     ShowState /*show*/) {
   const auto words = CommandLine::Split(commandLine);
-  if (words.empty()) return launch_result::kFileNotFound;
+  if (words.empty()) return LaunchOutcome::ProgramNotFound;
   pid_t pid = 0;
   const int error = SpawnProgram(words, pid);
   if (error == 0) reaper_.Adopt(pid);
-  return LaunchResultOf(error, words.front());
+  return LaunchOutcomeOf(error, words.front());
 }
 
-unsigned PosixProcessLauncher::ShellOpen(const std::string& target) {
+OpenOutcome PosixProcessLauncher::OpenDocument(const std::string& target) {
   std::error_code error;
   if (target.empty() || (!LooksLikeUrl(target) && !std::filesystem::exists(target, error))) {
-    return open_result::kFileNotFound;
+    return OpenOutcome::NotFound;
   }
   pid_t pid = 0;
-  if (SpawnProgram({opener_, target}, pid) != 0) return open_result::kNoAssociation;
-  return OpenResultOf(WaitForExit(pid));
+  if (SpawnProgram({opener_, target}, pid) != 0) return OpenOutcome::Failed;
+  return OpenOutcomeOf(WaitForExit(pid));
 }
 
 }  // namespace tarvix::platform

@@ -14,8 +14,8 @@ class PosixProcessLauncher final : public ProcessLauncher {
  public:
   explicit PosixProcessLauncher(std::string opener = "xdg-open") : opener_(std::move(opener)) {}
 
-  unsigned WinExec(const std::string& commandLine, int showState) override;
-  unsigned ShellOpen(const std::string& target) override;
+  LaunchOutcome StartCommandLine(const std::string& commandLine, ShowState show) override;
+  OpenOutcome OpenDocument(const std::string& target) override;
 
   ChildReaper& Reaper() { return reaper_; }
 

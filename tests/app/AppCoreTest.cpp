@@ -7,14 +7,14 @@
 #include "app/SelectedRow.h"
 #include "protocol/ShareList.h"
 #include "app/VolumeRows.h"
-#include "platform/testing/FakeDriveService.h"
-#include "platform/testing/FakeSystemInfo.h"
+#include "tests/mock/FakeDriveService.h"
+#include "tests/mock/FakeSystemInfo.h"
 
 namespace tarvix::app {
 namespace {
 
 using platform::DriveType;
-using platform::testing::FakeDriveService;
+using testing::FakeDriveService;
 
 int EntryOf(char letter) { return 'Z' - letter; }
 
@@ -93,7 +93,7 @@ TEST(VolumeRows, LocationIsTheLowestLetterMappingTheShareIgnoringCase) {
   table.RefreshMappedDrives(drives);
   ShareList shares;
   shares.AppendShareText("music:photo");
-  platform::testing::FakeSystemInfo system;
+  testing::FakeSystemInfo system;
   const auto rows = BuildVolumeRows(shares, table, system, "nas", "10.0.0.2");
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].name, "music");

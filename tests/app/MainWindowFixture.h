@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "app/CMainDlg.h"
-#include "tests/support/FakeSocketApi.h"
+#include "tests/mock/CountingClock.h"
 #include "protocol/Protocol.h"
-#include "tests/app/ScriptedSocketApi.h"
-#include "platform/testing/FakeDriveService.h"
-#include "platform/testing/FakeSystemInfo.h"
+#include "tests/mock/ScriptedSocketApi.h"
+#include "tests/mock/FakeDriveService.h"
+#include "tests/mock/FakeSystemInfo.h"
 
 namespace tarvix::testing {
 
@@ -29,8 +29,8 @@ class MainWindowFixture : public ::testing::Test {
   ScriptedSocketApi sockets;
   CountingClock clock;
   std::unique_ptr<Protocol> protocol;
-  platform::testing::FakeDriveService drives;
-  platform::testing::FakeSystemInfo system;
+  FakeDriveService drives;
+  FakeSystemInfo system;
   std::unique_ptr<CMainDlg> window;
 };
 

@@ -17,16 +17,15 @@
 #include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
 #include "tests/support/LabGuard.h"
-#include "settings/LoginDialogRunner.h"
-#include "settings/MessageBoxes.h"
 #include "protocol/PosixSocketApi.h"
 #include "protocol/Protocol.h"
 #include "app/QtEventClock.h"
 #include "platform/linux/LinuxSystemInfo.h"
-#include "platform/testing/FakeBrowserService.h"
-#include "platform/testing/FakeDriveService.h"
-#include "platform/testing/FakeProcessLauncher.h"
-#include "platform/testing/FakeReachabilityChecker.h"
+#include "tests/mock/FakeBrowserService.h"
+#include "tests/mock/FakeDriveService.h"
+#include "tests/mock/FakeProcessLauncher.h"
+#include "tests/mock/FakeReachabilityChecker.h"
+#include "tests/mock/UnexpectedTalkers.h"
 
 namespace {
 
@@ -69,7 +68,7 @@ class MainWindowInLab : public ::testing::Test {
   tarvix::PosixSocketApi sockets;
   tarvix::app::QtEventClock clock;
   tarvix::Protocol protocol{sockets, clock};
-  tarvix::platform::testing::FakeDriveService drives;
+  tarvix::testing::FakeDriveService drives;
   tarvix::platform::LinuxSystemInfo system;
 };
 
@@ -104,27 +103,12 @@ TEST_F(MainWindowInLab, ListsTheDevicesAndShowsTheClickedOne) {
 
 // Any message or login dialog fails the test: the simulated administrator has
 // an empty password and the new address is valid.
-class UnexpectedMessages final : public tarvix::settings::MessageBoxes {
- public:
-  void Show(std::string_view text, std::string_view, tarvix::settings::MessageIcon) override {
-    ADD_FAILURE() << "message shown: " << text;
-  }
-};
-
-class UnexpectedLogin final : public tarvix::settings::LoginDialogRunner {
- public:
-  std::optional<tarvix::settings::LoginEntry> Run(const tarvix::settings::LoginPreset&) override {
-    ADD_FAILURE() << "login dialog shown";
-    return std::nullopt;
-  }
-};
-
 TEST_F(MainWindowInLab, AppliedFixedAddressMovesTheDeviceAndTheSearchFindsItThere) {
-  tarvix::platform::testing::FakeReachabilityChecker reachability;
-  tarvix::platform::testing::FakeBrowserService browsers;
-  tarvix::platform::testing::FakeProcessLauncher launcher;
-  UnexpectedMessages messages;
-  UnexpectedLogin login;
+  tarvix::testing::FakeReachabilityChecker reachability;
+  tarvix::testing::FakeBrowserService browsers;
+  tarvix::testing::FakeProcessLauncher launcher;
+  tarvix::testing::UnexpectedMessages messages;
+  tarvix::testing::UnexpectedLogin login;
   CMainDlg window(protocol, drives, system);
   window.AttachSettings({reachability, browsers, launcher}, {&messages, &login, nullptr});
   window.show();

@@ -8,7 +8,6 @@
 #include <QTest>
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,63 +16,32 @@
 #include "skin/CSkinButton.h"
 #include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
-#include "settings/DriveInUseDialogRunner.h"
 #include "protocol/FixedText.h"
 #include "settings/LoginDialogRunner.h"
 #include "tests/app/MainWindowFixture.h"
-#include "settings/MessageBoxes.h"
 #include "settings/SettingsMessages.h"
-#include "settings/WorkerThread.h"
-#include "platform/testing/FakeBrowserService.h"
-#include "platform/testing/FakeProcessLauncher.h"
-#include "platform/testing/FakeReachabilityChecker.h"
+#include "tests/mock/FakeBrowserService.h"
+#include "tests/mock/FakeDriveInUseRunner.h"
+#include "tests/mock/FakeLoginRunner.h"
+#include "tests/mock/FakeMessageBoxes.h"
+#include "tests/mock/FakeProcessLauncher.h"
+#include "tests/mock/FakeReachabilityChecker.h"
+#include "tests/mock/FakeWorkers.h"
 
 namespace tarvix::testing {
 namespace {
 
-struct Shown {
-  std::string text;
-  std::string caption;
-};
-
-class RecordingMessages final : public settings::MessageBoxes {
- public:
-  void Show(std::string_view text, std::string_view caption, settings::MessageIcon) override {
-    shown.push_back({std::string(text), std::string(caption)});
-  }
-  std::vector<Shown> shown;
-};
-
-// Each login dialog is answered with the next scripted entry (none: Cancel);
-// once the script is used up every dialog is cancelled.
-class ScriptedLogin final : public settings::LoginDialogRunner {
- public:
-  std::optional<settings::LoginEntry> Run(const settings::LoginPreset&) override {
-    ++runs;
-    if (script.empty()) return std::nullopt;
-    auto next = script.front();
-    script.pop_front();
-    return next;
-  }
-  std::deque<std::optional<settings::LoginEntry>> script;
-  int runs = 0;
-};
-
-class CancellingDriveInUse final : public settings::DriveInUseDialogRunner {
- public:
-  int Run() override { return 0; }
-};
-
-// Runs the reachability probe at once, so its answer is in before the window's
-// wait first looks: the counting clock does not really wait for a thread.
-class InlineWorkers final : public settings::WorkerStarter {
- public:
-  void Finish() override {}
-  void Start(std::function<void()> job) override { job(); }
-};
-
+// The login dialogs are answered from `login.script`, then cancelled; a letter in
+// use is never taken over; the reachability probe runs at once, so its answer is
+// in before the window's wait first looks (the counting clock does not really
+// wait for a thread).
 class MainWindowSettingsTest : public MainWindowFixture {
  protected:
+  void SetUp() override {
+    MainWindowFixture::SetUp();
+    driveInUse.answer = 0;
+  }
+
   CMainDlg& OpenWithSettings() {
     CMainDlg& opened = Open();
     opened.AttachSettings({reachability, browsers, launcher, &workers},
@@ -89,17 +57,17 @@ class MainWindowSettingsTest : public MainWindowFixture {
 
   std::vector<std::string> ShownTexts() const {
     std::vector<std::string> texts;
-    for (const Shown& s : messages.shown) texts.push_back(s.text);
+    for (const ShownMessage& s : messages.shown) texts.push_back(s.text);
     return texts;
   }
 
-  platform::testing::FakeReachabilityChecker reachability;
-  platform::testing::FakeBrowserService browsers;
-  platform::testing::FakeProcessLauncher launcher;
-  RecordingMessages messages;
-  ScriptedLogin login;
-  CancellingDriveInUse driveInUse;
-  InlineWorkers workers;
+  FakeReachabilityChecker reachability;
+  FakeBrowserService browsers;
+  FakeProcessLauncher launcher;
+  FakeMessageBoxes messages;
+  FakeLoginRunner login;
+  FakeDriveInUseRunner driveInUse;
+  FakeWorkers workers;
 };
 
 bool Contains(const std::vector<uint8_t>& bytes, const std::string& text) {
@@ -180,8 +148,8 @@ TEST_F(MainWindowSettingsTest, WebManagementStartsTheDefaultBrowserOnTheDevice) 
   ClickDeviceRow(RowOf("10.77.1.2"));
   Click(app::kWebButton);
   EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
-  ASSERT_EQ(launcher.Execs().size(), 1u);
-  EXPECT_EQ(launcher.Execs()[0].commandLine, "/usr/bin/firefox http://10.77.1.2");
+  ASSERT_EQ(launcher.Starts().size(), 1u);
+  EXPECT_EQ(launcher.Starts()[0].commandLine, "/usr/bin/firefox http://10.77.1.2");
   EXPECT_EQ(window->selectedHost(), "10.77.1.2");
 }
 
@@ -282,15 +250,15 @@ TEST_F(MainWindowSettingsTest, SecureFlagOfTheDeviceClickedBeforeIsNotCarriedOve
   ClickDeviceRow(RowOf("10.77.1.5"));
   Click(app::kWebButton);
   EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
-  ASSERT_EQ(launcher.Execs().size(), 1u);
-  EXPECT_EQ(launcher.Execs()[0].commandLine, "/usr/bin/firefox http://10.77.1.5");
+  ASSERT_EQ(launcher.Starts().size(), 1u);
+  EXPECT_EQ(launcher.Starts()[0].commandLine, "/usr/bin/firefox http://10.77.1.5");
 }
 
 TEST_F(MainWindowSettingsTest, MappingAfterAnApplyNeverOffersTheAdministratorsPassword) {
   sockets.devices[0].adminPassword = "pw";
   // The administrator's login is typed; the share login that follows is cancelled.
   login.script = {settings::LoginEntry{"admin", "pw"}};
-  drives.SetDefaultConnectResult(86);  // the share refuses every attempt
+  drives.SetDefaultConnectResult(platform::DriveResult::RefusedCredentials);  // every attempt
   OpenWithSettings();
   ClickDeviceRow(RowOf("10.77.1.2"));
   Click(app::kApplyButton);

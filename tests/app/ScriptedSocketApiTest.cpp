@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "protocol/FixedText.h"
-#include "tests/app/ScriptedSocketApi.h"
+#include "tests/mock/ScriptedSocketApi.h"
 
 namespace tarvix::testing {
 namespace {

@@ -8,10 +8,10 @@
 #include "app/CIpAddressCtrl.h"
 #include "app/CStorageUtilityApp.h"
 #include "app/QtEventClock.h"
-#include "tests/app/ScriptedSocketApi.h"
+#include "tests/mock/ScriptedSocketApi.h"
 #include "app/WindowShape.h"
-#include "platform/testing/FakeDriveService.h"
-#include "platform/testing/FakeSystemInfo.h"
+#include "tests/mock/FakeDriveService.h"
+#include "tests/mock/FakeSystemInfo.h"
 
 namespace tarvix::app {
 namespace {
@@ -58,9 +58,9 @@ TEST(QtEventClock, KeepsHandlingEventsWhileItWaits) {
 
 TEST(StorageUtilityApp, ExitsWithOneAndNoWindowWhenTheNetworkCannotStart) {
   testing::ScriptedSocketApi sockets;
-  sockets.startupSucceeds = false;
-  platform::testing::FakeDriveService drives;
-  platform::testing::FakeSystemInfo system;
+  sockets.startupFails = true;
+  testing::FakeDriveService drives;
+  testing::FakeSystemInfo system;
   const int windowsBefore = static_cast<int>(QApplication::topLevelWidgets().size());
   EXPECT_EQ(CStorageUtilityApp().Run(sockets, drives, system), 1);
   EXPECT_EQ(static_cast<int>(QApplication::topLevelWidgets().size()), windowsBefore);

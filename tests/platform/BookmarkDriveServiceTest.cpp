@@ -4,8 +4,7 @@
 
 #include "tests/platform/support/TempDir.h"
 #include "platform/linux/EffectiveUser.h"
-#include "platform/NetResult.h"
-#include "platform/testing/FakeSmbAuthenticator.h"
+#include "tests/mock/FakeSmbAuthenticator.h"
 
 namespace tarvix::platform {
 namespace {
@@ -29,7 +28,7 @@ class BookmarkDriveServiceTest : public ::testing::Test {
 TEST_F(BookmarkDriveServiceTest, AcceptedConnectionBecomesABookmarkOfTheLetter) {
   dir_.Write("gtk-3.0/bookmarks", "file:///tmp Temp\n");
   auth_.Accept(R"(WORKGROUP\alice)", "secret");
-  ASSERT_EQ(drives_.Connect(Request('k', R"(WORKGROUP\alice)", "secret")), net_result::kSuccess);
+  ASSERT_EQ(drives_.Connect(Request('k', R"(WORKGROUP\alice)", "secret")), DriveResult::Done);
   EXPECT_EQ(dir_.Read("gtk-3.0/bookmarks"), "file:///tmp Temp\nsmb://10.0.0.2/HDD_1 K: HDD_1 on 10.0.0.2\n");
   EXPECT_EQ(drives_.RemoteName('K'), R"(\\10.0.0.2\HDD_1)");
   EXPECT_EQ(drives_.TypeOf('K'), DriveType::Remote);
@@ -42,11 +41,11 @@ TEST_F(BookmarkDriveServiceTest, AcceptedConnectionBecomesABookmarkOfTheLetter) 
 TEST_F(BookmarkDriveServiceTest, RefusedOrInvalidConnectionsWriteNothing) {
   auth_.Accept("", "");
   dir_.Write("gtk-3.0/bookmarks", "smb://NAS/A G: A on NAS\n");
-  const std::pair<ConnectRequest, int> cases[] = {
-      {Request('K', "bob", "wrong"), net_result::kLogonFailure},
-      {Request('G', "", ""), net_result::kAlreadyAssigned},
-      {Request('1', "", ""), net_result::kBadDevice},
-      {ConnectRequest{'K', "//NAS/A", "", "", true, false}, net_result::kBadNetName},
+  const std::pair<ConnectRequest, DriveResult> cases[] = {
+      {Request('K', "bob", "wrong"), DriveResult::RefusedCredentials},
+      {Request('G', "", ""), DriveResult::LetterInUse},
+      {Request('1', "", ""), DriveResult::BadLetter},
+      {ConnectRequest{'K', "//NAS/A", "", "", true, false}, DriveResult::NoSuchShare},
   };
   for (const auto& [request, result] : cases) EXPECT_EQ(drives_.Connect(request), result) << request.letter;
   EXPECT_EQ(dir_.Read("gtk-3.0/bookmarks"), "smb://NAS/A G: A on NAS\n");
@@ -54,7 +53,7 @@ TEST_F(BookmarkDriveServiceTest, RefusedOrInvalidConnectionsWriteNothing) {
 
 TEST_F(BookmarkDriveServiceTest, AbsentPasswordReachesTheAuthenticatorAsAbsent) {
   auth_.Accept(R"(DOM\user)", std::nullopt);
-  EXPECT_EQ(drives_.Connect(Request('K', R"(DOM\user)", std::nullopt)), net_result::kSuccess);
+  EXPECT_EQ(drives_.Connect(Request('K', R"(DOM\user)", std::nullopt)), DriveResult::Done);
   EXPECT_FALSE(auth_.Attempts().back().credentials.password.has_value());
 }
 
@@ -69,7 +68,7 @@ TEST_F(BookmarkDriveServiceTest, InteractiveConnectionAsksOnceAfterARefusal) {
   });
   ConnectRequest request = Request('K', "", "");
   request.interactive = true;
-  EXPECT_EQ(drives_.Connect(request), net_result::kSuccess);
+  EXPECT_EQ(drives_.Connect(request), DriveResult::Done);
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(auth_.Attempts().size(), 2u);
 }
@@ -80,18 +79,18 @@ TEST_F(BookmarkDriveServiceTest, PromptIsNotUsedWithoutInteractiveAndCancelStops
     ++asked;
     return std::optional<PromptedCredentials>();
   });
-  EXPECT_EQ(drives_.Connect(Request('K', "", "")), net_result::kLogonFailure);
+  EXPECT_EQ(drives_.Connect(Request('K', "", "")), DriveResult::RefusedCredentials);
   EXPECT_EQ(asked, 0);
   ConnectRequest request = Request('K', "", "");
   request.interactive = true;
-  EXPECT_EQ(drives_.Connect(request), net_result::kCancelled);
+  EXPECT_EQ(drives_.Connect(request), DriveResult::Cancelled);
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(drives_.RemoteName('K'), std::nullopt);
 }
 
 TEST_F(BookmarkDriveServiceTest, ConnectionWithoutLetterOnlyAuthenticates) {
   auth_.Accept("", "");
-  EXPECT_EQ(drives_.Connect(Request('\0', "", "")), net_result::kSuccess);
+  EXPECT_EQ(drives_.Connect(Request('\0', "", "")), DriveResult::Done);
   EXPECT_FALSE(std::filesystem::exists(File()));
 }
 
@@ -99,23 +98,23 @@ TEST_F(BookmarkDriveServiceTest, SessionConnectionLeavesTheBookmarksAlone) {
   auth_.Accept("", "");
   ConnectRequest request = Request('M', "", "");
   request.persistent = false;
-  ASSERT_EQ(drives_.Connect(request), net_result::kSuccess);
+  ASSERT_EQ(drives_.Connect(request), DriveResult::Done);
   EXPECT_EQ(drives_.RemoteName('M'), R"(\\10.0.0.2\HDD_1)");
   EXPECT_FALSE(std::filesystem::exists(File()));
-  EXPECT_EQ(drives_.CancelConnection("M:", true, true), net_result::kSuccess);
+  EXPECT_EQ(drives_.Disconnect("M:"), DriveResult::Done);
   EXPECT_EQ(drives_.RemoteName('M'), std::nullopt);
 }
 
-TEST_F(BookmarkDriveServiceTest, CancelRemovesTheBookmarkAndRefusesUnknownDrives) {
+TEST_F(BookmarkDriveServiceTest, DisconnectRemovesTheBookmarkAndRefusesUnknownDrives) {
   dir_.Write("gtk-3.0/bookmarks", "smb://NAS/A G: A on NAS\nfile:///x X\n");
-  const std::pair<const char*, int> cases[] = {
-      {"g:", net_result::kSuccess},
-      {"G:", net_result::kNotConnected},
-      {"H:", net_result::kNotConnected},
-      {"", net_result::kNotConnected},
-      {"GG", net_result::kNotConnected},
+  const std::pair<const char*, DriveResult> cases[] = {
+      {"g:", DriveResult::Done},
+      {"G:", DriveResult::NotConnected},
+      {"H:", DriveResult::NotConnected},
+      {"", DriveResult::NotConnected},
+      {"GG", DriveResult::NotConnected},
   };
-  for (const auto& [name, result] : cases) EXPECT_EQ(drives_.CancelConnection(name, true, true), result) << name;
+  for (const auto& [name, result] : cases) EXPECT_EQ(drives_.Disconnect(name), result) << name;
   EXPECT_EQ(dir_.Read("gtk-3.0/bookmarks"), "file:///x X\n");
 }
 

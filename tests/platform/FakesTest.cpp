@@ -2,16 +2,16 @@
 // in the ways those tests rely on.
 #include <gtest/gtest.h>
 
-#include "platform/NetResult.h"
-#include "platform/testing/FakeBrowserService.h"
-#include "platform/testing/FakeDriveService.h"
-#include "platform/testing/FakeProcessLauncher.h"
-#include "platform/testing/FakeReachabilityChecker.h"
-#include "platform/testing/FakeSystemInfo.h"
+#include "tests/mock/FakeBrowserService.h"
+#include "tests/mock/FakeDriveService.h"
+#include "tests/mock/FakeProcessLauncher.h"
+#include "tests/mock/FakeReachabilityChecker.h"
+#include "tests/mock/FakeSystemInfo.h"
 
-namespace tarvix::platform::testing {
+namespace tarvix::platform {
 namespace {
 
+using namespace tarvix::testing;
 using namespace std::chrono_literals;
 
 TEST(FakeDriveServiceTest, TableOfLettersAnswersTypeAndRemoteName) {
@@ -28,46 +28,47 @@ TEST(FakeDriveServiceTest, TableOfLettersAnswersTypeAndRemoteName) {
 
 TEST(FakeDriveServiceTest, ConnectUsesQueuedResultsAndMapsOnSuccess) {
   FakeDriveService drives;
-  drives.QueueConnectResults({net_result::kLogonFailure, net_result::kSuccess});
+  drives.QueueConnectResults({DriveResult::RefusedCredentials, DriveResult::Done});
   const ConnectRequest request{'G', R"(\\10.0.0.2\A)", R"(D\u)", std::nullopt, true, false};
-  EXPECT_EQ(drives.Connect(request), net_result::kLogonFailure);
+  EXPECT_EQ(drives.Connect(request), DriveResult::RefusedCredentials);
   EXPECT_EQ(drives.RemoteName('G'), std::nullopt);
-  EXPECT_EQ(drives.Connect(request), net_result::kSuccess);
+  EXPECT_EQ(drives.Connect(request), DriveResult::Done);
   EXPECT_EQ(drives.RemoteName('G'), R"(\\10.0.0.2\A)");
   ASSERT_EQ(drives.Connects().size(), 2u);
   EXPECT_EQ(drives.Connects()[0].account, R"(D\u)");
 }
 
-TEST(FakeDriveServiceTest, CancelUnmapsAndRefusesUnknownDrives) {
+TEST(FakeDriveServiceTest, DisconnectUnmapsAndRefusesUnknownDrives) {
   FakeDriveService drives;
   drives.MapRemote('G', R"(\\NAS\A)");
-  EXPECT_EQ(drives.CancelConnection("G:", true, true), net_result::kSuccess);
-  EXPECT_EQ(drives.CancelConnection("G:", true, true), net_result::kNotConnected);
-  EXPECT_EQ(drives.CancelConnection("", true, true), net_result::kNotConnected);
+  EXPECT_EQ(drives.Disconnect("G:"), DriveResult::Done);
+  EXPECT_EQ(drives.Disconnect("G:"), DriveResult::NotConnected);
+  EXPECT_EQ(drives.Disconnect(""), DriveResult::NotConnected);
   EXPECT_EQ(drives.TypeOf('G'), DriveType::NoRootDir);
-  EXPECT_EQ(drives.Cancels().size(), 3u);
+  EXPECT_EQ(drives.Disconnects().size(), 3u);
 }
 
 TEST(FakeProcessLauncherTest, RecordsAndAnswersFromTheQueue) {
   FakeProcessLauncher launcher;
-  launcher.QueueExecResults({launch_result::kFileNotFound});
-  EXPECT_EQ(launcher.WinExec("firefox http://1.2.3.4", 0), launch_result::kFileNotFound);
-  EXPECT_GT(launcher.WinExec("xdg-open http://1.2.3.4", 0), 31u);
-  EXPECT_GT(launcher.ShellOpen("/tmp/w"), 32u);
-  ASSERT_EQ(launcher.Execs().size(), 2u);
-  EXPECT_EQ(launcher.Execs()[1].commandLine, "xdg-open http://1.2.3.4");
+  launcher.QueueStartResults({LaunchOutcome::ProgramNotFound});
+  EXPECT_EQ(launcher.StartCommandLine("firefox http://1.2.3.4", ShowState::Hidden),
+            LaunchOutcome::ProgramNotFound);
+  EXPECT_EQ(launcher.StartCommandLine("xdg-open http://1.2.3.4", ShowState::Hidden),
+            LaunchOutcome::Started);
+  EXPECT_EQ(launcher.OpenDocument("/tmp/w"), OpenOutcome::Opened);
+  ASSERT_EQ(launcher.Starts().size(), 2u);
+  EXPECT_EQ(launcher.Starts()[1].commandLine, "xdg-open http://1.2.3.4");
   EXPECT_EQ(launcher.Opens(), std::vector<std::string>{"/tmp/w"});
 }
 
 TEST(FakeSystemInfoTest, ChosenVersionAndUserWithLinuxConversions) {
   FakeSystemInfo info;
-  EXPECT_EQ(info.WindowsVersionRecord(), std::nullopt);
-  const WindowsVersion me{WindowsVersion::Platform::Win9x, 4, 90, 3000};
-  info.SetWindowsVersion(me);
+  EXPECT_EQ(info.VersionName(), "Linux");
+  info.SetVersionName("Windows ME");
   info.SetUserName("bob");
-  EXPECT_EQ(info.WindowsVersionRecord(), me);
+  EXPECT_EQ(info.VersionName(), "Windows ME");
   EXPECT_EQ(info.LoggedOnUserName(), "bob");
-  EXPECT_EQ(info.Utf8ToAnsi("abc", 3), "ab");
+  EXPECT_EQ(info.ToSystemText("abc", 3), "ab");
   EXPECT_EQ(info.ParseDottedAddress("1.2.3.4"), 0x01020304u);
 }
 
@@ -85,4 +86,4 @@ TEST(FakeBrowserAndReachabilityTest, AnswerWhatTheTestSet) {
 }
 
 }  // namespace
-}  // namespace tarvix::platform::testing
+}  // namespace tarvix::platform

@@ -7,8 +7,11 @@
 namespace tarvix::platform {
 namespace {
 
-TEST(LinuxSystemInfoTest, HasNoWindowsVersionRecord) {
-  EXPECT_EQ(LinuxSystemInfo().WindowsVersionRecord(), std::nullopt);
+TEST(LinuxSystemInfoTest, VersionNameIsLinuxAndMatchesNoSpecialPath) {
+  const std::string name = LinuxSystemInfo().VersionName();
+  EXPECT_EQ(name, "Linux");
+  for (const char* word : {"NT", "Vista", "98", "ME"})
+    EXPECT_EQ(name.find(word), std::string::npos) << word;
 }
 
 TEST(LinuxSystemInfoTest, UserNameIsTheEffectiveLoginName) {
@@ -31,7 +34,9 @@ TEST(LinuxSystemInfoTest, Utf8IsKeptAndCutOnACharacterBoundary) {
       {euro, 5, euro},             {"x", 1, ""},           {"x", 0, ""},
   };
   const LinuxSystemInfo info;
-  for (const auto& c : cases) EXPECT_EQ(info.Utf8ToAnsi(c.text, c.width), c.expected) << c.text << " " << c.width;
+  for (const auto& c : cases) {
+    EXPECT_EQ(info.ToSystemText(c.text, c.width), c.expected) << c.text << " " << c.width;
+  }
 }
 
 TEST(LinuxSystemInfoTest, ParsesDottedAddressesLikeTheSocketLibrary) {

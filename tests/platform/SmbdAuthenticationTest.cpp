@@ -8,7 +8,6 @@
 #include "tests/platform/support/TempDir.h"
 #include "platform/linux/BookmarkDriveService.h"
 #include "platform/linux/LibSmbAuthenticator.h"
-#include "platform/NetResult.h"
 
 namespace tarvix::platform {
 namespace {
@@ -94,7 +93,7 @@ TEST_F(SmbdAuthenticationTest, InteractiveDriveConnectionWritesTheBookmark) {
                                 return std::optional<PromptedCredentials>({kUser, kPassword});
                               });
   const ConnectRequest request{'P', R"(\\127.0.0.1\Private)", "", "", true, true};
-  ASSERT_EQ(drives.Connect(request), net_result::kSuccess);
+  ASSERT_EQ(drives.Connect(request), DriveResult::Done);
   EXPECT_EQ(config.Read("bookmarks"), "smb://127.0.0.1/Private P: Private on 127.0.0.1\n");
 }
 

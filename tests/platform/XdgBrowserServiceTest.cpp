@@ -57,7 +57,7 @@ TEST_F(XdgBrowserServiceTest, TheBrowserCommandStartsTheBrowserWithTheAddress) {
   const XdgBrowserService browsers(env_, [] { return std::string(); });
   PosixProcessLauncher launcher;
   const auto command = browsers.BrowserCommand(browsers.DefaultBrowserName()) + " https://127.0.0.1";
-  EXPECT_GT(launcher.WinExec(command, 0), 31u);
+  EXPECT_EQ(launcher.StartCommandLine(command, ShowState::Hidden), LaunchOutcome::Started);
   launcher.Reaper().WaitForAll();
   EXPECT_EQ(dir_.Read("bin/my browser.args"), "--new-window\nhttps://127.0.0.1\n");
 }

@@ -87,7 +87,7 @@ TEST_F(DiscoveryTest, NodeFieldsAndNewSearchReplacesList) {
 
 TEST(DiscoveryEmptyTableTest, NoInterfacesReturnsAtOnce) {
   FakeSocketApi sockets;
-  sockets.addresses.clear();
+  sockets.localAddresses.clear();
   CountingClock clock;
   Protocol protocol(sockets, clock);
   protocol.network.StartNetwork();

@@ -24,8 +24,8 @@ TEST_F(NetworkTest, StartFillsTableAndOpensTwoSocketsPerSlot) {
 TEST(NetworkStartTest, OnlyEightAddressesAndFailedStartup) {
   FakeSocketApi sockets;
   CountingClock clock;
-  sockets.addresses.clear();
-  for (int i = 1; i <= 10; ++i) sockets.addresses.push_back("10.0.0." + std::to_string(i));
+  sockets.localAddresses.clear();
+  for (int i = 1; i <= 10; ++i) sockets.localAddresses.push_back("10.0.0." + std::to_string(i));
   Network network(sockets, clock);
   ASSERT_TRUE(network.StartNetwork());
   EXPECT_EQ(network.Interfaces().count, 8);

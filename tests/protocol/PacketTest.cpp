@@ -4,7 +4,7 @@
 
 #include "protocol/FixedText.h"
 #include "protocol/Packet.h"
-#include "tests/support/ReplyBuilder.h"
+#include "tests/mock/ReplyBuilder.h"
 
 namespace tarvix {
 namespace {

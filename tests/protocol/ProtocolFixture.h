@@ -3,11 +3,12 @@
 
 #include <cstring>
 
-#include "tests/support/FakeSocketApi.h"
+#include "tests/mock/CountingClock.h"
+#include "tests/mock/FakeSocketApi.h"
 #include "protocol/FixedText.h"
 #include "protocol/Protocol.h"
 #include "protocol/Packet.h"
-#include "tests/support/ReplyBuilder.h"
+#include "tests/mock/ReplyBuilder.h"
 
 namespace tarvix::testing {
 
@@ -18,7 +19,7 @@ class ProtocolFixture : public ::testing::Test {
   static constexpr uint8_t kOtherClient[10] = {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBD, 0, 0, 0, 0};
 
   explicit ProtocolFixture(std::vector<std::string> addresses = {"10.77.1.1"}) {
-    sockets.addresses = std::move(addresses);
+    sockets.localAddresses = std::move(addresses);
   }
 
   void SetUp() override {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/settings/support/RecordingFakes.h"
+#include "tests/mock/FakeBrowserService.h"
 
 namespace tarvix::settings {
 namespace {
@@ -18,8 +18,8 @@ class BrowserForms : public ::testing::TestWithParam<BrowserRow> {};
 
 TEST_P(BrowserForms, BuildsTheCommandLine) {
   testing::FakeBrowserService browsers;
-  browsers.name = GetParam().name;
-  browsers.command = GetParam().command;
+  browsers.SetDefault(GetParam().name);
+  browsers.SetCommand(GetParam().name, GetParam().command);
   EXPECT_EQ(BrowserCommandLine(browsers, "10.77.1.2", GetParam().secure), GetParam().expected);
 }
 
@@ -38,10 +38,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BrowserCommandLine, TextsTooLongForTheRegistryBufferReadAsEmpty) {
   testing::FakeBrowserService browsers;
-  browsers.name = "chromium.desktop";
-  browsers.command = std::string(120, 'c');
+  browsers.SetDefault("chromium.desktop");
+  browsers.SetCommand("chromium.desktop", std::string(120, 'c'));
   EXPECT_EQ(BrowserCommandLine(browsers, "10.0.0.1", false), " http://10.0.0.1");
-  browsers.command = std::string(119, 'c');
+  browsers.SetCommand("chromium.desktop", std::string(119, 'c'));
   EXPECT_EQ(BrowserCommandLine(browsers, "10.0.0.1", false),
             std::string(119, 'c') + " http://10.0.0.1");
 }

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/settings/support/RecordingFakes.h"
+#include "tests/mock/FakeLanForm.h"
+#include "tests/mock/FakeMessageBoxes.h"
 
 namespace tarvix::settings {
 namespace {

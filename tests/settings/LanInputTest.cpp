@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/settings/support/RecordingFakes.h"
+#include "protocol/FixedText.h"
+#include "tests/mock/FakeLanForm.h"
+#include "tests/mock/FakeMessageBoxes.h"
 
 namespace tarvix::settings {
 namespace {

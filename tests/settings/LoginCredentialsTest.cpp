@@ -7,36 +7,32 @@
 namespace tarvix::settings {
 namespace {
 
-using platform::WindowsVersion;
-using P = WindowsVersion::Platform;
-
 TEST(LoginPreset, AdministratorModeFixesAdmin) {
   testing::FakeSystemInfo system;
-  system.record = WindowsVersion{P::Win9x, 4, 90, 0};
+  system.SetVersionName("Windows ME");
   EXPECT_EQ(LoginPresetFor(1, system), (LoginPreset{"admin", true}));
 }
 
 TEST(LoginPreset, Windows98AndMeFixTheLogonName) {
   testing::FakeSystemInfo system;
-  for (WindowsVersion v : {WindowsVersion{P::Win9x, 4, 10, 1998}, WindowsVersion{P::Win9x, 4, 90, 0}}) {
-    system.record = v;
+  for (const char* name : {"Windows 98", "Windows ME"}) {
+    system.SetVersionName(name);
     EXPECT_EQ(LoginPresetFor(0, system), (LoginPreset{"winuser", true}));
   }
 }
 
 TEST(LoginPreset, OtherSystemsStartEmptyAndEditable) {
   testing::FakeSystemInfo system;
-  for (auto v : {std::optional<WindowsVersion>{}, std::optional{testing::NtVersion(5, 1)},
-                 std::optional{testing::NtVersion(6, 0)}, std::optional{testing::NtVersion(4, 0)}}) {
-    system.record = v;
+  for (const char* name : {"Linux", "Windows XP", "Vista", "Windows NT 4"}) {
+    system.SetVersionName(name);
     EXPECT_EQ(LoginPresetFor(0, system), (LoginPreset{"", false}));
   }
 }
 
 TEST(LoginPreset, LongLogonNameIsHeldToItsBuffer) {
   testing::FakeSystemInfo system;
-  system.record = WindowsVersion{P::Win9x, 4, 90, 0};
-  system.logonName = std::string(300, 'u');
+  system.SetVersionName("Windows ME");
+  system.SetUserName(std::string(300, 'u'));
   EXPECT_EQ(LoginPresetFor(0, system).userName.size(), 127u);
 }
 

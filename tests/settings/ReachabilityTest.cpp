@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/FakeSocketApi.h"
-#include "tests/settings/support/RecordingFakes.h"
+#include "tests/mock/CountingClock.h"
+#include "tests/mock/FakeMessageBoxes.h"
+#include "tests/mock/FakePanel.h"
+#include "tests/mock/FakeReachabilityChecker.h"
 
 namespace tarvix::settings {
 namespace {
@@ -23,14 +25,14 @@ class AnsweringClock final : public tarvix::testing::CountingClock {
 
 TEST(CheckReachability, ProbesTheWebPortOfTheScheme) {
   testing::FakeReachabilityChecker checker;
+  checker.Open("10.77.1.2", 80);  // the device serves plain pages only
   std::atomic<int> result{0};
   CheckReachability(checker, "10.77.1.2", false, result);
   EXPECT_EQ(result.load(), 1);
-  checker.reachable = false;
   CheckReachability(checker, "10.77.1.2", true, result);
   EXPECT_EQ(result.load(), -1);
-  EXPECT_EQ(checker.probes, (Log{"10.77.1.2:80", "10.77.1.2:443"}));
-  EXPECT_LT(checker.lastTimeout, std::chrono::milliseconds(2000));
+  EXPECT_EQ(checker.Probes(), (Log{"10.77.1.2:80", "10.77.1.2:443"}));
+  EXPECT_LT(checker.Checks().back().timeout, std::chrono::milliseconds(2000));
 }
 
 struct WaitRow {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/FakeSocketApi.h"
+#include "tests/mock/CountingClock.h"
 #include "settings/Reachability.h"
 #include "settings/WorkerThread.h"
 #include "tests/settings/support/SettingsHarness.h"
@@ -15,8 +15,10 @@ using Log = std::vector<std::string>;
 class WebLaunch : public ::testing::Test {
  protected:
   void SetUp() override {
-    browsers.name = "firefox-esr.desktop";
-    browsers.command = "firefox-esr";
+    browsers.SetDefault("firefox-esr.desktop");
+    browsers.SetCommand("firefox-esr.desktop", "firefox-esr");
+    checker.Open("10.77.1.2", 80);
+    checker.Open("10.77.1.2", 443);
   }
   bool Launch() { return LaunchWebManagement(h.context, panel, services); }
 
@@ -37,40 +39,56 @@ TEST_F(WebLaunch, NoSelectedRowIsReported) {
                                   {"Please select a device to configure.", "Warning",
                                    MessageIcon::Exclamation}}));
   EXPECT_EQ(workers.starts, 0);
-  EXPECT_TRUE(launcher.started.empty());
+  EXPECT_TRUE(launcher.Starts().empty());
 }
 
 TEST_F(WebLaunch, ReachableDeviceOpensInTheBrowserHidden) {
   CopyField(h.session.ssl, "1");
   EXPECT_TRUE(Launch());
   EXPECT_EQ(panel.selectedHost, "10.77.1.2");
-  EXPECT_EQ(checker.probes, Log{"10.77.1.2:443"});
-  EXPECT_EQ(launcher.started, Log{"firefox-esr https://10.77.1.2"});
-  EXPECT_EQ(launcher.showStates, std::vector<int>{0});
+  EXPECT_EQ(checker.Probes(), Log{"10.77.1.2:443"});
+  EXPECT_EQ(launcher.CommandLines(), Log{"firefox-esr https://10.77.1.2"});
+  EXPECT_EQ(launcher.ShowStates(), std::vector<platform::ShowState>{platform::ShowState::Hidden});
   EXPECT_EQ(h.state.reachResult.load(), 0);
 }
 
 TEST_F(WebLaunch, UnreachableDeviceStartsNothing) {
-  checker.reachable = false;
+  checker.Close("10.77.1.2", 80);
+  checker.Close("10.77.1.2", 443);
   EXPECT_FALSE(Launch());
-  EXPECT_TRUE(launcher.started.empty());
+  EXPECT_TRUE(launcher.Starts().empty());
   EXPECT_EQ(panel.log.back(), "ClearDeviceSelected");
 }
 
-class WebLaunchFallback : public WebLaunch, public ::testing::WithParamInterface<unsigned> {};
+using platform::LaunchOutcome;
+
+class WebLaunchFallback : public WebLaunch, public ::testing::WithParamInterface<LaunchOutcome> {};
 
 TEST_P(WebLaunchFallback, StartFailureFallsBackToTheShellOpener) {
-  launcher.results = {GetParam(), 0u};
+  launcher.QueueStartResults({GetParam(), LaunchOutcome::Failed});
   EXPECT_TRUE(Launch());
-  EXPECT_EQ(launcher.started, (Log{"firefox-esr http://10.77.1.2", "xdg-open http://10.77.1.2"}));
+  EXPECT_EQ(launcher.CommandLines(),
+            (Log{"firefox-esr http://10.77.1.2", "xdg-open http://10.77.1.2"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(NotFoundCodes, WebLaunchFallback, ::testing::Values(2u, 3u, 11u));
+std::string OutcomeName(const ::testing::TestParamInfo<LaunchOutcome>& param) {
+  switch (param.param) {
+    case LaunchOutcome::ProgramNotFound: return "ProgramNotFound";
+    case LaunchOutcome::PathNotFound: return "PathNotFound";
+    default: return "NotExecutable";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(NotFoundCodes, WebLaunchFallback,
+                         ::testing::Values(LaunchOutcome::ProgramNotFound,
+                                           LaunchOutcome::PathNotFound,
+                                           LaunchOutcome::NotExecutable),
+                         OutcomeName);
 
 TEST_F(WebLaunch, OtherStartFailuresAreNotRetried) {
-  launcher.results = {5u};
+  launcher.QueueStartResults({LaunchOutcome::Failed});
   EXPECT_TRUE(Launch());
-  EXPECT_EQ(launcher.started.size(), 1u);
+  EXPECT_EQ(launcher.Starts().size(), 1u);
 }
 
 TEST_F(WebLaunch, ALateAnswerOfAnEarlierProbeDoesNotCount) {
@@ -78,7 +96,7 @@ TEST_F(WebLaunch, ALateAnswerOfAnEarlierProbeDoesNotCount) {
   workers.runAtOnce = false;     // this probe never answers in time
   EXPECT_FALSE(Launch());
   EXPECT_EQ(workers.finishes, 1);
-  EXPECT_TRUE(launcher.started.empty());
+  EXPECT_TRUE(launcher.Starts().empty());
   // The wait pauses through the caller's clock: the window's one keeps it painting.
   EXPECT_EQ(clock.pauses, (std::vector<int>{1000, 1000}));
 }
@@ -86,6 +104,7 @@ TEST_F(WebLaunch, ALateAnswerOfAnEarlierProbeDoesNotCount) {
 TEST(WorkerThread, RunsTheJobOnAnotherThreadAndJoinsIt) {
   std::atomic<int> result{0};
   testing::FakeReachabilityChecker checker;
+  checker.Open("10.0.0.1", 80);
   {
     WorkerThread worker;
     worker.Start([&] { CheckReachability(checker, "10.0.0.1", false, result); });

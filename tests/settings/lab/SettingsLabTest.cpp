@@ -97,17 +97,17 @@ TEST_F(SettingsLab, ReachabilityFollowsTheWebPort) {
 TEST_F(SettingsLab, WebLaunchStartsTheBrowserOnlyForAnAnsweringDevice) {
   platform::TcpReachabilityChecker checker;
   testing::FakeBrowserService browsers;
-  browsers.name = "firefox-esr.desktop";
-  browsers.command = "firefox-esr";
+  browsers.SetDefault("firefox-esr.desktop");
+  browsers.SetCommand("firefox-esr.desktop", "firefox-esr");
   testing::FakeProcessLauncher launcher;
   SystemClock clock;
   WorkerThread workers;
   WebServices services{checker, browsers, launcher, clock, workers};
   EXPECT_TRUE(LaunchWebManagement(h.context, panel, services));
-  EXPECT_EQ(launcher.started, std::vector<std::string>{"firefox-esr http://" + address});
+  EXPECT_EQ(launcher.CommandLines(), std::vector<std::string>{"firefox-esr http://" + address});
   CopyField(h.session.ssl, "1");
   EXPECT_FALSE(LaunchWebManagement(h.context, panel, services));
-  EXPECT_EQ(launcher.started.size(), 1u);
+  EXPECT_EQ(launcher.Starts().size(), 1u);
   EXPECT_EQ(h.messages.shown.back().text, "Device is no longer available.");
 
   // The device on link 2 serves its pages over https only: with its secure flag
@@ -116,7 +116,7 @@ TEST_F(SettingsLab, WebLaunchStartsTheBrowserOnlyForAnAnsweringDevice) {
   ASSERT_NE(secure, nullptr);
   panel.deviceRow = DeviceRow{"Secure", secure};
   EXPECT_TRUE(LaunchWebManagement(h.context, panel, services));
-  EXPECT_EQ(launcher.started.back(), std::string("firefox-esr https://") + secure);
+  EXPECT_EQ(launcher.CommandLines().back(), std::string("firefox-esr https://") + secure);
 }
 
 }  // namespace

@@ -1,23 +1,31 @@
 #pragma once
-#include "tests/settings/support/RecordingFakes.h"
+#include "protocol/DeviceSession.h"
 #include "settings/SettingsContext.h"
 #include "settings/SettingsState.h"
+#include "tests/mock/FakeBrowserService.h"
+#include "tests/mock/FakeDriveInUseRunner.h"
+#include "tests/mock/FakeDriveService.h"
+#include "tests/mock/FakeLanForm.h"
+#include "tests/mock/FakeLoginRunner.h"
+#include "tests/mock/FakeMessageBoxes.h"
+#include "tests/mock/FakeOperations.h"
+#include "tests/mock/FakePanel.h"
+#include "tests/mock/FakeProcessLauncher.h"
+#include "tests/mock/FakeReachabilityChecker.h"
+#include "tests/mock/FakeSystemInfo.h"
+#include "tests/mock/FakeWorkers.h"
 
-namespace tarvix::settings::testing {
+namespace tarvix::testing {
 
 // A settings context made of recording fakes, for the flow tests.
 struct SettingsHarness {
   DeviceSession session;
   FakeOperations operations{session};
-  SettingsState state;
+  settings::SettingsState state;
   FakeMessageBoxes messages;
   FakeLoginRunner login;
   FakeSystemInfo system;
-  SettingsContext context{session, operations, state, messages, login, system};
+  settings::SettingsContext context{session, operations, state, messages, login, system};
 };
 
-inline platform::WindowsVersion NtVersion(unsigned major, unsigned minor) {
-  return {platform::WindowsVersion::Platform::NT, major, minor, 0};
-}
-
-}  // namespace tarvix::settings::testing
+}  // namespace tarvix::testing
