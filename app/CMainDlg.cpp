@@ -44,6 +44,33 @@ QString FromBytes(std::string_view text) {
 
 }  // namespace
 
+// The buttons in the order of the window's members.
+const CMainDlg::ButtonRow CMainDlg::kButtons[] = {
+    {kExitButton, &CMainDlg::exitButton_, tarvix::skin::kFaceExit, tarvix::skin::kFaceExitLit,
+     &CMainDlg::OnExit},
+    {kAboutButton, &CMainDlg::aboutButton_, tarvix::skin::kFaceAbout, tarvix::skin::kFaceAboutLit,
+     &CMainDlg::OnAbout},
+    {kApplyButton, &CMainDlg::applyButton_, tarvix::skin::kFaceApply, tarvix::skin::kFaceApplyLit,
+     &CMainDlg::OnApply},
+    {kBtButton, &CMainDlg::btButton_, tarvix::skin::kFaceBitTorrent,
+     tarvix::skin::kFaceBitTorrentLit, &CMainDlg::OnBitTorrent},
+    {kCloseButton, &CMainDlg::closeButton_, tarvix::skin::kFaceClose, tarvix::skin::kFaceCloseLit,
+     &CMainDlg::reject},
+    {kMinimizeButton, &CMainDlg::minimizeButton_, tarvix::skin::kFaceMinimize,
+     tarvix::skin::kFaceMinimizeLit, &CMainDlg::OnMinimize},
+    {kLanguageButton, &CMainDlg::languageButton_, tarvix::skin::kFaceLanguage,
+     tarvix::skin::kFaceLanguageLit, &CMainDlg::OnLanguage},
+    {kWebButton, &CMainDlg::webButton_, tarvix::skin::kFaceWeb, tarvix::skin::kFaceWebLit,
+     &CMainDlg::OnWebManagement},
+    {kUnmapButton, &CMainDlg::unmapButton_, tarvix::skin::kFaceDisconnect,
+     tarvix::skin::kFaceDisconnectLit, &CMainDlg::OnUnmapDrive},
+    {kMapButton, &CMainDlg::mapButton_, tarvix::skin::kFaceConnect,
+     tarvix::skin::kFaceConnectLit, &CMainDlg::OnMapDrive},
+    {kWidgetButton, &CMainDlg::widgetButton_, 0, 0, &CMainDlg::OnWidget},
+    {kSearchButton, &CMainDlg::searchButton_, tarvix::skin::kFaceSearch,
+     tarvix::skin::kFaceSearchLit, &CMainDlg::OnSearch},
+};
+
 CMainDlg::CMainDlg(tarvix::Protocol& protocol, tarvix::platform::DriveService& drives,
                    const tarvix::platform::SystemInfo& system, QWidget* parent)
     : CSkinDialog(MainWindowSkin(), parent), protocol_(protocol), drives_(drives),
@@ -116,16 +143,8 @@ QWidget* CMainDlg::CreateControl(const TemplateControl& control) {
       break;
   }
   auto* button = new CSkinButton(this);
-  CSkinButton** members[] = {&exitButton_,     &aboutButton_,  &applyButton_,  &btButton_,
-                             &closeButton_,    &minimizeButton_, &languageButton_,
-                             &webButton_,      &unmapButton_,  &mapButton_,    &widgetButton_,
-                             &searchButton_};
-  const int ids[] = {kExitButton,     kAboutButton,  kApplyButton,    kBtButton,
-                     kCloseButton,    kMinimizeButton, kLanguageButton, kWebButton,
-                     kUnmapButton,    kMapButton,    kWidgetButton,   kSearchButton};
-  for (size_t i = 0; i < std::size(ids); ++i) {
-    if (ids[i] == control.id) *members[i] = button;
-  }
+  for (const ButtonRow& row : kButtons)
+    if (row.id == control.id) this->*row.member = button;
   return button;
 }
 
@@ -133,28 +152,13 @@ QWidget* CMainDlg::Control(int id) const {
   return findChild<QWidget*>(QStringLiteral("ctl%1").arg(id), Qt::FindDirectChildrenOnly);
 }
 
-template <typename Handler>
-void CMainDlg::ConnectClick(int id, Handler handler) {
-  auto* button = qobject_cast<CSkinButton*>(Control(id));
-  // A click that arrives while an operation runs would cut into it: it is dropped.
-  connect(button, &QAbstractButton::clicked, this, [this, handler] {
-    if (!operations_.IsBusy()) (this->*handler)();
-  });
-}
-
 void CMainDlg::ConnectHandlers() {
-  ConnectClick(kSearchButton, &CMainDlg::OnSearch);
-  ConnectClick(kMapButton, &CMainDlg::OnMapDrive);
-  ConnectClick(kUnmapButton, &CMainDlg::OnUnmapDrive);
-  ConnectClick(kApplyButton, &CMainDlg::OnApply);
-  ConnectClick(kWebButton, &CMainDlg::OnWebManagement);
-  ConnectClick(kExitButton, &CMainDlg::OnExit);
-  ConnectClick(kAboutButton, &CMainDlg::OnAbout);
-  ConnectClick(kLanguageButton, &CMainDlg::OnLanguage);
-  ConnectClick(kBtButton, &CMainDlg::OnBitTorrent);
-  ConnectClick(kMinimizeButton, &CMainDlg::OnMinimize);
-  ConnectClick(kCloseButton, &CMainDlg::reject);
-  ConnectClick(kWidgetButton, &CMainDlg::OnWidget);
+  for (const ButtonRow& row : kButtons) {
+    // A click that arrives while an operation runs would cut into it: it is dropped.
+    connect(this->*row.member, &QAbstractButton::clicked, this, [this, handler = row.handler] {
+      if (!operations_.IsBusy()) (this->*handler)();
+    });
+  }
   connect(deviceList_, &CSkinListCtrl::Clicked, this, [this] {
     if (!operations_.IsBusy()) OnClickDeviceList();
   });
@@ -203,26 +207,12 @@ void CMainDlg::SetUpLists() {
 }
 
 void CMainDlg::SetButtonFaces() {
-  using namespace tarvix::skin;
-  struct FaceSet {
-    CSkinButton* button;
-    int normal, lit;
-  };
-  const FaceSet faces[] = {
-      {closeButton_, kFaceClose, kFaceCloseLit},
-      {minimizeButton_, kFaceMinimize, kFaceMinimizeLit},
-      {searchButton_, kFaceSearch, kFaceSearchLit},
-      {webButton_, kFaceWeb, kFaceWebLit},
-      {languageButton_, kFaceLanguage, kFaceLanguageLit},
-      {btButton_, kFaceBitTorrent, kFaceBitTorrentLit},
-      {applyButton_, kFaceApply, kFaceApplyLit},
-      {mapButton_, kFaceConnect, kFaceConnectLit},
-      {unmapButton_, kFaceDisconnect, kFaceDisconnectLit},
-      {aboutButton_, kFaceAbout, kFaceAboutLit},
-      {exitButton_, kFaceExit, kFaceExitLit},
-  };
-  // The highlighted face shows pressed and hovered, the normal one disabled.
-  for (const FaceSet& f : faces) f.button->SetFaces(f.normal, f.lit, f.lit, f.normal);
+  // The highlighted face shows pressed and hovered, the normal one disabled. The
+  // widget button has no faces: it stays a flat fill.
+  for (const ButtonRow& row : kButtons) {
+    if (row.normalFace == 0) continue;
+    (this->*row.member)->SetFaces(row.normalFace, row.litFace, row.litFace, row.normalFace);
+  }
 }
 
 void CMainDlg::OnSearch() {

@@ -10,6 +10,8 @@
 #include "app/MappedDriveTable.h"
 #include "settings/SettingsServices.h"
 
+class CMainDlgLanForm;
+class CMainDlgPanelView;
 class CSkinButton;
 class CSkinListCtrl;
 class CIpAddressCtrl;
@@ -81,15 +83,8 @@ class CMainDlg : public CSkinDialog {
   void setSelectedHost(const std::string& host) { selectedHost_ = host; }
   const std::string& selectedModel() const { return selectedModel_; }
   tarvix::app::MappedDriveTable& MappedDrives() { return mappedDrives_; }
-  CSkinListCtrl* DeviceList() const { return deviceList_; }
-  CSkinListCtrl* VolumeList() const { return volumeList_; }
-  CIpAddressCtrl* AddressField() const { return addressField_; }
-  CIpAddressCtrl* NetmaskField() const { return netmaskField_; }
-  CIpAddressCtrl* GatewayField() const { return gatewayField_; }
-  QComboBox* PortCombo() const { return portCombo_; }
-  QComboBox* DhcpCombo() const { return dhcpCombo_; }
-  QComboBox* DriveCombo() const { return driveCombo_; }
-  // The control with a template id, or null.
+  // The control with a template id, or null: how tests and tools find a control,
+  // as a user names it. The window's own code keeps its members.
   QWidget* Control(int id) const;
 
  protected:
@@ -108,6 +103,22 @@ class CMainDlg : public CSkinDialog {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The two adapters through which the settings flows read the address form and
+  // the details panel; they see the controls, nobody else does.
+  friend class ::CMainDlgLanForm;
+  friend class ::CMainDlgPanelView;
+
+  // One row per push button: its template id, its member, its faces (0: none) and
+  // what a click runs.
+  struct ButtonRow {
+    int id;
+    CSkinButton* CMainDlg::*member;
+    int normalFace;
+    int litFace;
+    void (CMainDlg::*handler)();
+  };
+  static const ButtonRow kButtons[];
+
   void CreateControls();
   QWidget* CreateControl(const tarvix::app::TemplateControl& control);
   void ConnectHandlers();
@@ -121,8 +132,6 @@ class CMainDlg : public CSkinDialog {
   void SetAddressFields(const std::string& address, const std::string& netmask,
                         const std::string& gateway);
   void SetAddressFieldsEnabled(bool enabled);
-  template <typename Handler>
-  void ConnectClick(int id, Handler handler);
 
   tarvix::Protocol& protocol_;
   tarvix::platform::DriveService& drives_;

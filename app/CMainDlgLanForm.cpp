@@ -7,18 +7,14 @@
 
 using tarvix::settings::LanField;
 
-namespace {
-
-CIpAddressCtrl& FieldOf(const CMainDlg& window, LanField field) {
+CIpAddressCtrl& CMainDlgLanForm::FieldOf(const CMainDlg& window, LanField field) {
   switch (field) {
-    case LanField::Netmask: return *window.NetmaskField();
-    case LanField::Gateway: return *window.GatewayField();
+    case LanField::Netmask: return *window.netmaskField_;
+    case LanField::Gateway: return *window.gatewayField_;
     case LanField::Address: break;
   }
-  return *window.AddressField();
+  return *window.addressField_;
 }
-
-}  // namespace
 
 bool CMainDlgLanForm::IsBlank(LanField field) const { return FieldOf(window_, field).IsBlank(); }
 
@@ -34,14 +30,14 @@ void CMainDlgLanForm::SetFieldFocus(LanField field, int octet) {
 
 int CMainDlgLanForm::DhcpChoice() const {
   // The combo's items are "Disable" then "Enable", the order of the flow's choices.
-  const int index = window_.DhcpCombo()->currentIndex();
+  const int index = window_.dhcpCombo_->currentIndex();
   if (index == tarvix::settings::kDhcpDisable || index == tarvix::settings::kDhcpEnable)
     return index;
   return tarvix::settings::kDhcpNoChoice;
 }
 
 std::string CMainDlgLanForm::PortSelectorText() const {
-  const QComboBox& ports = *window_.PortCombo();
+  const QComboBox& ports = *window_.portCombo_;
   if (ports.currentIndex() < 0) return {};
   return ports.currentText().toStdString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "settings/LanForm.h"
 
+class CIpAddressCtrl;
 class CMainDlg;
 
 // The window's three address controls, its "Receive DHCP" combo (1015) and its
@@ -17,5 +18,7 @@ class CMainDlgLanForm final : public tarvix::settings::LanForm {
   std::string PortSelectorText() const override;
 
  private:
+  static CIpAddressCtrl& FieldOf(const CMainDlg& window, tarvix::settings::LanField field);
+
   CMainDlg& window_;
 };

@@ -20,22 +20,22 @@ std::optional<std::string> CMainDlgPanelView::SelectedText(const CSkinListCtrl& 
 }
 
 std::optional<DeviceRow> CMainDlgPanelView::SelectedDeviceRow() const {
-  const CSkinListCtrl& devices = *window_.DeviceList();
+  const CSkinListCtrl& devices = *window_.deviceList_;
   auto name = SelectedText(devices, 0);
   if (!name) return std::nullopt;
   return DeviceRow{std::move(*name), SelectedText(devices, 1).value_or(std::string())};
 }
 
 std::optional<std::string> CMainDlgPanelView::SelectedVolumeName() const {
-  return SelectedText(*window_.VolumeList(), 0);
+  return SelectedText(*window_.volumeList_, 0);
 }
 
 std::optional<std::string> CMainDlgPanelView::SelectedVolumeLocation() const {
-  return SelectedText(*window_.VolumeList(), 1);
+  return SelectedText(*window_.volumeList_, 1);
 }
 
 std::optional<std::string> CMainDlgPanelView::DriveComboText() const {
-  const QComboBox& combo = *window_.DriveCombo();
+  const QComboBox& combo = *window_.driveCombo_;
   if (combo.currentIndex() < 0) return std::nullopt;
   return combo.currentText().toStdString();
 }

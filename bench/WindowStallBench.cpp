@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "app/CMainDlg.h"
+#include "tests/app/WindowControls.h"
 #include "skin/CSkinButton.h"
 #include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
@@ -30,6 +31,8 @@
 #include "tests/mock/FakeDriveService.h"
 #include "tests/mock/FakeProcessLauncher.h"
 #include "tests/mock/FakeSystemInfo.h"
+
+using namespace tarvix::testing;
 
 namespace {
 
@@ -92,7 +95,7 @@ class NoLogin final : public tarvix::settings::LoginDialogRunner {
 // the probe waits out its time-out, the window says the device is gone and
 // searches again.
 void LaunchWebOnSilentDevice(CMainDlg& window, PaintProbe& probe, QuietMessages& messages) {
-  CSkinListCtrl& list = *window.DeviceList();
+  CSkinListCtrl& list = *DeviceListOf(window);
   const int row = list.InsertItem(QStringLiteral("silent"));
   list.SetItemText(row, 1, QString::fromLatin1(kSilentAddress));
   list.setCurrentItem(list.topLevelItem(row));

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "app/CIpAddressCtrl.h"
+#include "tests/app/WindowControls.h"
 #include "skin/CSkinButton.h"
 #include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
@@ -45,7 +46,7 @@ TEST_F(MainWindowTest, FirstSearchEndsBeforeTheWindowFirstShows) {
     bool eventFilter(QObject* watched, QEvent* event) override {
       if (event->type() == QEvent::Show && rowsAtShow < 0) {
         auto* window = static_cast<CMainDlg*>(watched);
-        rowsAtShow = window->DeviceList()->GetItemCount();
+        rowsAtShow = DeviceListOf(*window)->GetItemCount();
         // Checked, not assumed: a missing button leaves the flag false and fails below.
         QWidget* search = window->Control(app::kSearchButton);
         searchEnabledAtShow = search && search->isEnabled();
@@ -70,23 +71,23 @@ TEST_F(MainWindowTest, SearchEmptiesThePanelFirstAndResetsTheSelection) {
   CMainDlg& w = Open();
   ClickDeviceRow(RowOf("10.77.1.2"));
   ASSERT_EQ(w.deviceSelected(), 1);
-  ASSERT_EQ(w.VolumeList()->GetItemCount(), 2);
-  ASSERT_FALSE(w.AddressField()->IsBlank());
+  ASSERT_EQ(VolumeListOf(w)->GetItemCount(), 2);
+  ASSERT_FALSE(AddressFieldOf(w)->IsBlank());
 
   QWidget* search = w.Control(app::kSearchButton);
   ASSERT_NE(search, nullptr);
   bool emptiedBeforeSearch = false;
   sockets.onDiscover = [&] {
-    emptiedBeforeSearch = w.DeviceList()->GetItemCount() == 0 &&
-                          w.VolumeList()->GetItemCount() == 0 && w.AddressField()->IsBlank() &&
-                          w.NetmaskField()->IsBlank() && w.GatewayField()->IsBlank() &&
-                          w.PortCombo()->count() == 0 && !w.PortCombo()->isEnabled() &&
+    emptiedBeforeSearch = DeviceListOf(w)->GetItemCount() == 0 &&
+                          VolumeListOf(w)->GetItemCount() == 0 && AddressFieldOf(w)->IsBlank() &&
+                          NetmaskFieldOf(w)->IsBlank() && GatewayFieldOf(w)->IsBlank() &&
+                          PortComboOf(w)->count() == 0 && !PortComboOf(w)->isEnabled() &&
                           !search->isEnabled();
   };
   Click(w, app::kSearchButton);
   EXPECT_TRUE(emptiedBeforeSearch);
   EXPECT_EQ(w.deviceSelected(), 0);
-  EXPECT_EQ(w.DeviceList()->GetItemCount(), 2);
+  EXPECT_EQ(DeviceListOf(w)->GetItemCount(), 2);
   EXPECT_TRUE(search->isEnabled());
 }
 
@@ -94,9 +95,9 @@ TEST_F(MainWindowTest, DeviceRowsShowNameAddressNetmaskGateway) {
   CMainDlg& w = Open();
   const int row = RowOf("10.77.1.2");
   ASSERT_GE(row, 0);
-  EXPECT_EQ(w.DeviceList()->GetItemText(row, 0), QStringLiteral("NAS"));
-  EXPECT_EQ(w.DeviceList()->GetItemText(row, 2), QStringLiteral("255.255.255.0"));
-  EXPECT_EQ(w.DeviceList()->GetItemText(row, 3), QStringLiteral("10.77.1.1"));
+  EXPECT_EQ(DeviceListOf(w)->GetItemText(row, 0), QStringLiteral("NAS"));
+  EXPECT_EQ(DeviceListOf(w)->GetItemText(row, 2), QStringLiteral("255.255.255.0"));
+  EXPECT_EQ(DeviceListOf(w)->GetItemText(row, 3), QStringLiteral("10.77.1.1"));
 }
 
 TEST_F(MainWindowTest, ClickShowsTheDevicesDetails) {
@@ -105,14 +106,14 @@ TEST_F(MainWindowTest, ClickShowsTheDevicesDetails) {
   EXPECT_EQ(w.selectedHost(), "10.77.1.2");
   EXPECT_STREQ(protocol->session.selectedAddress, "10.77.1.2");
   EXPECT_EQ(w.selectedModel(), "NAS-2");
-  EXPECT_EQ(AddressText(w.AddressField()), QStringLiteral("10.77.1.2"));
-  EXPECT_EQ(AddressText(w.NetmaskField()), QStringLiteral("255.255.255.0"));
-  EXPECT_EQ(AddressText(w.GatewayField()), QStringLiteral("10.77.1.1"));
-  EXPECT_EQ(ComboItems(w.PortCombo()), QStringList{QStringLiteral("LAN")});
-  EXPECT_EQ(w.PortCombo()->currentIndex(), 0);
-  EXPECT_EQ(w.DhcpCombo()->currentText(), QStringLiteral("Disable"));
-  EXPECT_TRUE(w.AddressField()->isEnabled());
-  EXPECT_EQ(w.VolumeList()->GetItemText(1, 0), QStringLiteral("photo"));
+  EXPECT_EQ(AddressText(AddressFieldOf(w)), QStringLiteral("10.77.1.2"));
+  EXPECT_EQ(AddressText(NetmaskFieldOf(w)), QStringLiteral("255.255.255.0"));
+  EXPECT_EQ(AddressText(GatewayFieldOf(w)), QStringLiteral("10.77.1.1"));
+  EXPECT_EQ(ComboItems(PortComboOf(w)), QStringList{QStringLiteral("LAN")});
+  EXPECT_EQ(PortComboOf(w)->currentIndex(), 0);
+  EXPECT_EQ(DhcpComboOf(w)->currentText(), QStringLiteral("Disable"));
+  EXPECT_TRUE(AddressFieldOf(w)->isEnabled());
+  EXPECT_EQ(VolumeListOf(w)->GetItemText(1, 0), QStringLiteral("photo"));
   EXPECT_EQ(sockets.queries, (std::vector<uint8_t>{20, 3, 19}));
 }
 
@@ -120,17 +121,17 @@ TEST_F(MainWindowTest, TwoPortDeviceFoundThroughItsSecondPort) {
   sockets.devices.push_back(TwoPortDevice());
   CMainDlg& w = Open();
   ClickDeviceRow(RowOf("10.77.1.12"));
-  EXPECT_EQ(ComboItems(w.PortCombo()), (QStringList{QStringLiteral("LAN1"), QStringLiteral("LAN2")}));
-  EXPECT_EQ(w.PortCombo()->currentIndex(), 1);
-  EXPECT_TRUE(w.PortCombo()->isEnabled());
-  EXPECT_EQ(AddressText(w.AddressField()), QStringLiteral("10.77.1.12"));
+  EXPECT_EQ(ComboItems(PortComboOf(w)), (QStringList{QStringLiteral("LAN1"), QStringLiteral("LAN2")}));
+  EXPECT_EQ(PortComboOf(w)->currentIndex(), 1);
+  EXPECT_TRUE(PortComboOf(w)->isEnabled());
+  EXPECT_EQ(AddressText(AddressFieldOf(w)), QStringLiteral("10.77.1.12"));
 }
 
 TEST_F(MainWindowTest, DeviceWithoutPortsDisablesThePortSelector) {
   CMainDlg& w = Open();
   ClickDeviceRow(RowOf("10.77.1.3"));
-  EXPECT_EQ(w.PortCombo()->count(), 0);
-  EXPECT_FALSE(w.PortCombo()->isEnabled());
+  EXPECT_EQ(PortComboOf(w)->count(), 0);
+  EXPECT_FALSE(PortComboOf(w)->isEnabled());
   EXPECT_STREQ(protocol->session.lanInfo.ports[0].address, "10.77.1.3");
   EXPECT_STREQ(protocol->session.lanInfo.ports[0].dhcpFlag, "1");
 }
@@ -138,12 +139,12 @@ TEST_F(MainWindowTest, DeviceWithoutPortsDisablesThePortSelector) {
 TEST_F(MainWindowTest, DhcpOnDisablesTheAddressFieldsUntilTheUserChoosesDisable) {
   CMainDlg& w = Open();
   ClickDeviceRow(RowOf("10.77.1.3"));
-  EXPECT_EQ(w.DhcpCombo()->currentIndex(), 1);
-  for (CIpAddressCtrl* f : {w.AddressField(), w.NetmaskField(), w.GatewayField()})
+  EXPECT_EQ(DhcpComboOf(w)->currentIndex(), 1);
+  for (CIpAddressCtrl* f : {AddressFieldOf(w), NetmaskFieldOf(w), GatewayFieldOf(w)})
     EXPECT_FALSE(f->isEnabled());
-  w.DhcpCombo()->setCurrentIndex(0);
-  emit w.DhcpCombo()->activated(0);
-  for (CIpAddressCtrl* f : {w.AddressField(), w.NetmaskField(), w.GatewayField()})
+  DhcpComboOf(w)->setCurrentIndex(0);
+  emit DhcpComboOf(w)->activated(0);
+  for (CIpAddressCtrl* f : {AddressFieldOf(w), NetmaskFieldOf(w), GatewayFieldOf(w)})
     EXPECT_TRUE(f->isEnabled());
 }
 
@@ -153,8 +154,8 @@ TEST_F(MainWindowTest, GatewayOfZeroOrNothingLeavesItsFieldBlank) {
   for (const char* address : {"10.77.1.3", "10.77.1.4"}) {
     ClickDeviceRow(RowOf("10.77.1.2"));
     ClickDeviceRow(RowOf(address));
-    EXPECT_TRUE(w.GatewayField()->IsBlank()) << address;
-    EXPECT_FALSE(w.AddressField()->IsBlank()) << address;
+    EXPECT_TRUE(GatewayFieldOf(w)->IsBlank()) << address;
+    EXPECT_FALSE(AddressFieldOf(w)->IsBlank()) << address;
   }
 }
 
@@ -173,7 +174,7 @@ TEST_F(MainWindowTest, VolumeLocationShowsTheLetterThatMapsTheShare) {
     for (const auto& [letter, remote] : c.mappings) drives.MapRemote(letter, remote);
     CMainDlg& w = Open();
     ClickDeviceRow(RowOf("10.77.1.2"));
-    EXPECT_EQ(w.VolumeList()->GetItemText(0, 1), c.expected);
+    EXPECT_EQ(VolumeListOf(w)->GetItemText(0, 1), c.expected);
     window.reset();
   }
 }
@@ -186,23 +187,23 @@ TEST_F(MainWindowTest, WithEveryLetterInUseNoDriveLetterIsSelected) {
       drives.MapRemote(letter, std::string("\\\\nas\\share") + letter);
   }
   CMainDlg& w = Open();
-  ASSERT_EQ(w.DriveCombo()->count(), 'Z' - 'K' + 1);
-  EXPECT_EQ(w.DriveCombo()->itemText(0), QStringLiteral("Z: \\\\nas\\shareZ"));
-  EXPECT_EQ(w.DriveCombo()->currentIndex(), -1);
+  ASSERT_EQ(DriveComboOf(w)->count(), 'Z' - 'K' + 1);
+  EXPECT_EQ(DriveComboOf(w)->itemText(0), QStringLiteral("Z: \\\\nas\\shareZ"));
+  EXPECT_EQ(DriveComboOf(w)->currentIndex(), -1);
 }
 
 TEST_F(MainWindowTest, FirstFreeLetterIsSelected) {
   drives.MapRemote('Z', "\\\\nas\\music");
   CMainDlg& w = Open();
-  EXPECT_EQ(w.DriveCombo()->itemText(1), QStringLiteral("Y:"));
-  EXPECT_EQ(w.DriveCombo()->currentIndex(), 1);
+  EXPECT_EQ(DriveComboOf(w)->itemText(1), QStringLiteral("Y:"));
+  EXPECT_EQ(DriveComboOf(w)->currentIndex(), 1);
 }
 
 TEST_F(MainWindowTest, SelectedRowScrolledAboveTheTopIsNotFound) {
   for (int i = 10; i < 30; ++i)
     sockets.devices.push_back(MakeDevice("n", "10.77.1." + std::to_string(i)));
   CMainDlg& w = Open();
-  CSkinListCtrl* list = w.DeviceList();
+  CSkinListCtrl* list = DeviceListOf(w);
   list->setCurrentItem(list->topLevelItem(0));
   EXPECT_EQ(w.FindSelectedRow(*list), 0);
   list->scrollToItem(list->topLevelItem(list->GetItemCount() - 1));
@@ -213,18 +214,18 @@ TEST_F(MainWindowTest, SelectedRowScrolledAboveTheTopIsNotFound) {
 
 TEST_F(MainWindowTest, ClickWithoutARowOrOnAVanishedDeviceChangesNothing) {
   CMainDlg& w = Open();
-  w.DeviceList()->clearSelection();
+  DeviceListOf(w)->clearSelection();
   w.OnClickDeviceList();
   EXPECT_EQ(w.deviceSelected(), 0);
   EXPECT_TRUE(sockets.queries.empty());
 
-  w.DeviceList()->setCurrentItem(w.DeviceList()->topLevelItem(0));
+  DeviceListOf(w)->setCurrentItem(DeviceListOf(w)->topLevelItem(0));
   protocol->devices.ClearDevices();
   w.OnClickDeviceList();
   EXPECT_EQ(w.deviceSelected(), 0);
   EXPECT_TRUE(sockets.queries.empty());
   EXPECT_TRUE(w.selectedHost().empty());
-  EXPECT_TRUE(w.AddressField()->IsBlank());
+  EXPECT_TRUE(AddressFieldOf(w)->IsBlank());
 }
 
 TEST_F(MainWindowTest, HiddenControlsAreNeverVisible) {
@@ -254,9 +255,9 @@ TEST_F(MainWindowTest, ControlsSitWhereTheTemplatePutsThem) {
       EXPECT_EQ(control->size(), expected.size()) << c.id;
     }
   }
-  EXPECT_EQ(ComboItems(w.DhcpCombo()), (QStringList{QStringLiteral("Disable"), QStringLiteral("Enable")}));
-  EXPECT_EQ(w.DeviceList()->columnWidth(1), 85);
-  QTreeWidgetItem* header = w.VolumeList()->headerItem();
+  EXPECT_EQ(ComboItems(DhcpComboOf(w)), (QStringList{QStringLiteral("Disable"), QStringLiteral("Enable")}));
+  EXPECT_EQ(DeviceListOf(w)->columnWidth(1), 85);
+  QTreeWidgetItem* header = VolumeListOf(w)->headerItem();
   ASSERT_NE(header, nullptr);
   EXPECT_EQ(header->text(1), QStringLiteral("Location"));
 }
@@ -296,7 +297,7 @@ TEST_F(MainWindowTest, DuringAnOperationInputIsHeldBackAndCloseWaits) {
   ClickDeviceRow(RowOf("10.77.1.2"));
   EXPECT_TRUE(busyCursor);
   EXPECT_EQ(sockets.discoveries, 1);
-  EXPECT_EQ(w.VolumeList()->GetItemCount(), 2);
+  EXPECT_EQ(VolumeListOf(w)->GetItemCount(), 2);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   QApplication::processEvents();
   EXPECT_FALSE(w.isVisible());

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "settings/qt/CDriveInUseDlg.h"
+#include "tests/app/WindowControls.h"
 #include "settings/qt/CLoginDlg.h"
 #include "skin/CSkinListCtrl.h"
 #include "tests/app/MainWindowFixture.h"
@@ -104,7 +105,7 @@ TEST(LabelFit, DriveInUseDialogLabelsShowWhole) {
 
 TEST_F(LabelFitTest, ListsAndTheirHeadersUseTahoma) {
   CMainDlg& opened = Open();
-  for (const CSkinListCtrl* list : {opened.DeviceList(), opened.VolumeList()}) {
+  for (const CSkinListCtrl* list : {DeviceListOf(opened), VolumeListOf(opened)}) {
     ExpectTahomaFace(list->font(), "list " + Text(list->objectName()));
     ExpectTahomaFace(list->header()->font(), "header of " + Text(list->objectName()));
     // Heights 13 and 14: the header keeps its own font under the list's.

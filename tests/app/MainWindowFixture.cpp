@@ -1,4 +1,5 @@
 #include "tests/app/MainWindowFixture.h"
+#include "tests/app/WindowControls.h"
 
 #include <QApplication>
 
@@ -39,7 +40,7 @@ CMainDlg& MainWindowFixture::Open() {
 }
 
 void MainWindowFixture::ClickDeviceRow(int row) {
-  CSkinListCtrl* list = window->DeviceList();
+  CSkinListCtrl* list = DeviceListOf(*window);
   QTreeWidgetItem* item = list->topLevelItem(row);
   // A row that is not there would click nothing and let the test go on quietly.
   ASSERT_NE(item, nullptr) << "no device row " << row;
@@ -48,7 +49,7 @@ void MainWindowFixture::ClickDeviceRow(int row) {
 }
 
 int MainWindowFixture::RowOf(const std::string& address) const {
-  CSkinListCtrl* list = window->DeviceList();
+  CSkinListCtrl* list = DeviceListOf(*window);
   for (int row = 0; row < list->GetItemCount(); ++row) {
     if (list->GetItemText(row, 1).toStdString() == address) return row;
   }

@@ -13,6 +13,7 @@
 
 #include "app/CIpAddressCtrl.h"
 #include "app/CMainDlg.h"
+#include "tests/app/WindowControls.h"
 #include "skin/CSkinButton.h"
 #include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
@@ -26,6 +27,8 @@
 #include "tests/mock/FakeProcessLauncher.h"
 #include "tests/mock/FakeReachabilityChecker.h"
 #include "tests/mock/UnexpectedTalkers.h"
+
+using namespace tarvix::testing;
 
 namespace {
 
@@ -77,28 +80,28 @@ TEST_F(MainWindowInLab, ListsTheDevicesAndShowsTheClickedOne) {
   CMainDlg window(protocol, drives, system);
   window.show();
 
-  CSkinListCtrl& devices = *window.DeviceList();
+  CSkinListCtrl& devices = *DeviceListOf(window);
   ASSERT_EQ(devices.GetItemCount(), 2);
   const int nas = RowOf(devices, QStringLiteral("Office-NAS"));
   ASSERT_GE(nas, 0);
   ClickRow(devices, nas);
   EXPECT_EQ(window.deviceSelected(), 1);
-  EXPECT_EQ(AddressText(window.AddressField()), QStringLiteral("10.77.1.20"));
-  EXPECT_EQ(AddressText(window.GatewayField()), QStringLiteral("10.77.1.1"));
-  EXPECT_EQ(window.DhcpCombo()->currentText(), QStringLiteral("Disable"));
-  EXPECT_EQ(window.PortCombo()->count(), 2);
-  EXPECT_EQ(window.PortCombo()->currentIndex(), 0);
-  ASSERT_EQ(window.VolumeList()->GetItemCount(), 3);
-  EXPECT_EQ(window.VolumeList()->GetItemText(1, 0), QStringLiteral("Public"));
-  EXPECT_EQ(window.VolumeList()->GetItemText(1, 1), QStringLiteral("M:"));
+  EXPECT_EQ(AddressText(AddressFieldOf(window)), QStringLiteral("10.77.1.20"));
+  EXPECT_EQ(AddressText(GatewayFieldOf(window)), QStringLiteral("10.77.1.1"));
+  EXPECT_EQ(DhcpComboOf(window)->currentText(), QStringLiteral("Disable"));
+  EXPECT_EQ(PortComboOf(window)->count(), 2);
+  EXPECT_EQ(PortComboOf(window)->currentIndex(), 0);
+  ASSERT_EQ(VolumeListOf(window)->GetItemCount(), 3);
+  EXPECT_EQ(VolumeListOf(window)->GetItemText(1, 0), QStringLiteral("Public"));
+  EXPECT_EQ(VolumeListOf(window)->GetItemText(1, 1), QStringLiteral("M:"));
   EXPECT_STREQ(protocol.session.ssl, "1");
   if (screenshotPath) window.grab().save(QString::fromLocal8Bit(screenshotPath));
 
   ClickRow(devices, RowOf(devices, QStringLiteral("Basement")));
-  EXPECT_EQ(window.DhcpCombo()->currentText(), QStringLiteral("Enable"));
-  EXPECT_FALSE(window.AddressField()->isEnabled());
-  EXPECT_TRUE(window.GatewayField()->IsBlank());
-  EXPECT_EQ(window.VolumeList()->GetItemText(1, 0), QStringLiteral("Backup"));
+  EXPECT_EQ(DhcpComboOf(window)->currentText(), QStringLiteral("Enable"));
+  EXPECT_FALSE(AddressFieldOf(window)->isEnabled());
+  EXPECT_TRUE(GatewayFieldOf(window)->IsBlank());
+  EXPECT_EQ(VolumeListOf(window)->GetItemText(1, 0), QStringLiteral("Backup"));
 }
 
 // Any message or login dialog fails the test: the simulated administrator has
@@ -113,12 +116,12 @@ TEST_F(MainWindowInLab, AppliedFixedAddressMovesTheDeviceAndTheSearchFindsItTher
   window.AttachSettings({reachability, browsers, launcher}, {&messages, &login, nullptr});
   window.show();
 
-  CSkinListCtrl& devices = *window.DeviceList();
+  CSkinListCtrl& devices = *DeviceListOf(window);
   const int nas = RowOf(devices, QStringLiteral("Office-NAS"));
   ASSERT_GE(nas, 0);
   ClickRow(devices, nas);
   ASSERT_EQ(devices.GetItemText(nas, 1), QStringLiteral("10.77.1.20"));
-  window.AddressField()->SetAddress(0x0A4D0128);  // 10.77.1.40
+  AddressFieldOf(window)->SetAddress(0x0A4D0128);  // 10.77.1.40
   auto* apply = qobject_cast<CSkinButton*>(window.Control(tarvix::app::kApplyButton));
   ASSERT_NE(apply, nullptr);
   apply->click();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/CIpAddressCtrl.h"
+#include "tests/app/WindowControls.h"
 #include "skin/CSkinButton.h"
 #include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
@@ -102,7 +103,7 @@ TEST_F(MainWindowSettingsTest, ApplySendsTheFixedAddressAndSearchesAgain) {
   sockets.devices[0].adminPassword = "";
   OpenWithSettings();
   ClickDeviceRow(RowOf("10.77.1.2"));
-  window->AddressField()->SetAddress(0x0A4D0132);  // 10.77.1.50
+  AddressFieldOf(*window)->SetAddress(0x0A4D0132);  // 10.77.1.50
   const int searchesBefore = sockets.discoveries;
   Click(app::kApplyButton);
   EXPECT_EQ(login.runs, 0);
@@ -119,11 +120,11 @@ TEST_F(MainWindowSettingsTest, ApplySendsExactlyWhatTheAddressFieldsShow) {
   ClickDeviceRow(RowOf("10.77.1.2"));
   // Octets above 255 typed into the fields read 255: a broadcast-style address
   // (which the checks allow) and a valid netmask, nothing wrapped round.
-  Type(*window->AddressField(), {"10", "77", "1", "300"});
-  Type(*window->NetmaskField(), {"999", "256", "300", "0"});
-  const std::string address = Displayed(*window->AddressField());
-  const std::string netmask = Displayed(*window->NetmaskField());
-  const std::string gateway = Displayed(*window->GatewayField());
+  Type(*AddressFieldOf(*window), {"10", "77", "1", "300"});
+  Type(*NetmaskFieldOf(*window), {"999", "256", "300", "0"});
+  const std::string address = Displayed(*AddressFieldOf(*window));
+  const std::string netmask = Displayed(*NetmaskFieldOf(*window));
+  const std::string gateway = Displayed(*GatewayFieldOf(*window));
   EXPECT_EQ(address, "10.77.1.255");
   EXPECT_EQ(netmask, "255.255.255.0");
   Click(app::kApplyButton);
@@ -206,10 +207,10 @@ TEST_P(ApplyAfterTwoClicks, SendsNothingOfTheDeviceClickedFirst) {
   sockets.devices[0].adminPassword = "";
   OpenWithSettings();
   ClickDeviceRow(RowOf("10.77.1.2"));
-  ASSERT_EQ(window->PortCombo()->count(), 1);  // the first device reported its port
+  ASSERT_EQ(PortComboOf(*window)->count(), 1);  // the first device reported its port
   ClickDeviceRow(RowOf("10.77.1.5"));
-  EXPECT_EQ(window->PortCombo()->count(), 0);
-  EXPECT_FALSE(window->PortCombo()->isEnabled());
+  EXPECT_EQ(PortComboOf(*window)->count(), 0);
+  EXPECT_FALSE(PortComboOf(*window)->isEnabled());
   EXPECT_STREQ(protocol->session.lanInfo.ports[0].name, "");
   EXPECT_STREQ(protocol->session.lanInfo.ports[0].address, "10.77.1.5");
 
@@ -266,7 +267,7 @@ TEST_F(MainWindowSettingsTest, MappingAfterAnApplyNeverOffersTheAdministratorsPa
   ASSERT_STREQ(protocol->session.loginPassword, "pw");  // what the Apply left behind
 
   ClickDeviceRow(RowOf("10.77.1.2"));
-  CSkinListCtrl* volumes = window->VolumeList();
+  CSkinListCtrl* volumes = VolumeListOf(*window);
   ASSERT_NE(volumes, nullptr);
   ASSERT_GT(volumes->GetItemCount(), 0);
   volumes->setCurrentItem(volumes->topLevelItem(0));
@@ -285,15 +286,15 @@ TEST_F(MainWindowSettingsTest, AfterAMappingTheVolumeListIgnoresTheCaseOfTheServ
   drives.MapRemote('M', "\\\\nas\\MUSIC");  // made in the file manager, for the device NAS
   OpenWithSettings();
   ClickDeviceRow(RowOf("10.77.1.2"));
-  CSkinListCtrl* volumes = window->VolumeList();
+  CSkinListCtrl* volumes = VolumeListOf(*window);
   ASSERT_NE(volumes, nullptr);
   ASSERT_GT(volumes->GetItemCount(), 0);
   ASSERT_EQ(volumes->GetItemText(0, 1), QStringLiteral("M:"));
   volumes->setCurrentItem(volumes->topLevelItem(0));
-  ASSERT_EQ(window->DriveCombo()->currentText(), QStringLiteral("Z:"));
+  ASSERT_EQ(DriveComboOf(*window)->currentText(), QStringLiteral("Z:"));
   Click(app::kMapButton);
   EXPECT_EQ(ShownTexts(), std::vector<std::string>{settings::text::kMapped});
-  EXPECT_EQ(window->DriveCombo()->itemText(0), QStringLiteral("Z: \\\\10.77.1.2\\music"));
+  EXPECT_EQ(DriveComboOf(*window)->itemText(0), QStringLiteral("Z: \\\\10.77.1.2\\music"));
   // Z: (by address) and M: (by name, in other letters) both map the volume; the
   // lowest letter is shown, as after a click.
   EXPECT_EQ(volumes->GetItemText(0, 1), QStringLiteral("M:"));
@@ -305,7 +306,7 @@ TEST_F(MainWindowSettingsTest, ApplyMovesTheDeviceEntryThenSearchesAgain) {
   const std::array<uint8_t, 6> identity = nas.identity;
   OpenWithSettings();
   ClickDeviceRow(RowOf("10.77.1.2"));
-  window->AddressField()->SetAddress(0x0A4D0132);  // 10.77.1.50
+  AddressFieldOf(*window)->SetAddress(0x0A4D0132);  // 10.77.1.50
 
   // What the protocol holds when the search after the change begins: the window
   // empties its device list first, before the device list is rebuilt.
@@ -320,7 +321,7 @@ TEST_F(MainWindowSettingsTest, ApplyMovesTheDeviceEntryThenSearchesAgain) {
   // The connection ends with this test's locals, not with the window: tearing the
   // window down resets the list's model too.
   QObject scope;
-  QObject::connect(window->DeviceList()->model(), &QAbstractItemModel::modelAboutToBeReset,
+  QObject::connect(DeviceListOf(*window)->model(), &QAbstractItemModel::modelAboutToBeReset,
                    &scope, [&] {
                      if (seen) return;
                      seen.emplace();
@@ -363,7 +364,7 @@ TEST_F(MainWindowSettingsTest, ApplyMovesTheDeviceEntryThenSearchesAgain) {
   EXPECT_EQ(window->deviceSelected(), 0);
   EXPECT_STREQ(protocol->session.selectedAddress, "10.77.1.50");
   ClickDeviceRow(RowOf("10.77.1.50"));
-  EXPECT_EQ(window->VolumeList()->GetItemCount(), 2);
+  EXPECT_EQ(VolumeListOf(*window)->GetItemCount(), 2);
 }
 
 TEST_F(MainWindowSettingsTest, EachDeviceIsQueriedAndSetThroughItsOwnInterface) {
@@ -379,11 +380,11 @@ TEST_F(MainWindowSettingsTest, EachDeviceIsQueriedAndSetThroughItsOwnInterface) 
   ASSERT_GE(RowOf("10.77.2.2"), 0);
 
   ClickDeviceRow(RowOf("10.77.1.2"));
-  EXPECT_EQ(window->VolumeList()->GetItemCount(), 2);
+  EXPECT_EQ(VolumeListOf(*window)->GetItemCount(), 2);
   ClickDeviceRow(RowOf("10.77.2.2"));
-  ASSERT_EQ(window->VolumeList()->GetItemCount(), 1);
-  EXPECT_EQ(window->VolumeList()->GetItemText(0, 0), QStringLiteral("films"));
-  EXPECT_EQ(window->PortCombo()->count(), 1);
+  ASSERT_EQ(VolumeListOf(*window)->GetItemCount(), 1);
+  EXPECT_EQ(VolumeListOf(*window)->GetItemText(0, 0), QStringLiteral("films"));
+  EXPECT_EQ(PortComboOf(*window)->count(), 1);
   EXPECT_STREQ(protocol->session.ssl, "1");
   Click(app::kApplyButton);
   EXPECT_EQ(ShownTexts(), std::vector<std::string>{});

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "skin/CSkinButton.h"
+#include "tests/app/WindowControls.h"
 #include "skin/CSkinHScrollBar.h"
 #include "skin/CSkinListCtrl.h"
 #include "skin/CSkinVScrollBar.h"
@@ -72,7 +73,7 @@ TEST_F(MainWindowSkin, ShowsItsArtworkLabelsInBlackAndFaces) {
 
 TEST_F(MainWindowSkin, ListsHaveTheirBarsOutsideTheirEdges) {
   CMainDlg& w = Open();
-  for (CSkinListCtrl* list : {w.DeviceList(), w.VolumeList()}) {
+  for (CSkinListCtrl* list : {DeviceListOf(w), VolumeListOf(w)}) {
     const QRect frame = list->geometry();
     ASSERT_NE(list->VerticalBar(), nullptr);
     EXPECT_EQ(list->VerticalBar()->parentWidget(), &w);
@@ -94,7 +95,7 @@ TEST_F(MainWindowSkin, ListsHaveTheirBarsOutsideTheirEdges) {
 TEST_F(MainWindowSkin, SelectedDeviceRowIsBlackOnGrey) {
   CMainDlg& w = Open();
   ClickDeviceRow(0);
-  CSkinListCtrl* list = w.DeviceList();
+  CSkinListCtrl* list = DeviceListOf(w);
   const QImage shown = Grab(list->viewport());
   const QRect row = list->visualItemRect(list->topLevelItem(0));
   // The right end of the "Name" column: past the short name, the row's grey.
