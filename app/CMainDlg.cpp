@@ -11,7 +11,7 @@
 #include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
 #include "settings/DeviceSettings.h"  // complete types for the constructor's cleanup path
-#include "app/DialogUnits.h"
+#include "skin/DialogUnits.h"
 #include "protocol/FixedText.h"
 #include "protocol/Protocol.h"
 #include "skin/SkinFonts.h"
@@ -19,6 +19,7 @@
 #include "app/WindowShape.h"
 
 using namespace tarvix::app;
+using namespace tarvix::skin;
 
 namespace {
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "skin/DialogUnits.h"
 
 namespace tarvix::app {
 
@@ -28,6 +29,6 @@ enum ControlId : int {
 };
 
 // Every control carries its id in this property (and in its object name, "ctl<id>").
-inline constexpr const char* kControlIdProperty = "controlId";
+using skin::kControlIdProperty;
 
 }  // namespace tarvix::app

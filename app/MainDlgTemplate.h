@@ -1,7 +1,11 @@
 #pragma once
+#include <QSize>
 #include <span>
 
 namespace tarvix::app {
+
+// The main window is exactly the size of its background bitmap (287 x 329 units).
+inline constexpr QSize kMainWindowSize(430, 574);
 
 enum class ControlKind { List, Button, DropDown, Label, AddressField };
 

@@ -8,12 +8,13 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "skin/DialogUnits.h"
 #include "skin/SkinDraw.h"
 
 namespace {
 
 // Dialogs tag each template control with its id in this property.
-int ControlIdOf(const QWidget* control) { return control->property("controlId").toInt(); }
+int ControlIdOf(const QWidget* control) { return control->property(tarvix::skin::kControlIdProperty).toInt(); }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <QStyledItemDelegate>
 
 #include "skin/COffscreenDC.h"
+#include "skin/DialogUnits.h"
 #include "skin/CSkinHScrollBar.h"
 #include "skin/CSkinHeaderCtrl.h"
 #include "skin/CSkinVScrollBar.h"
@@ -124,7 +125,7 @@ void CSkinListCtrl::AttachScrollBars() {
   hbar_ = new CSkinHScrollBar(parentWidget());
   for (CSkinScrollBar* bar : {static_cast<CSkinScrollBar*>(vbar_), static_cast<CSkinScrollBar*>(hbar_)}) {
     bar->SetList(this);
-    bar->setProperty("controlId", 0xFFFF);
+    bar->setProperty(tarvix::skin::kControlIdProperty, 0xFFFF);
     bar->setVisible(!isHidden());
   }
   PlaceScrollBars();

@@ -3,17 +3,18 @@
 #include <QSize>
 #include <QWidget>
 
+#include "skin/DialogUnits.h"
+
 namespace tarvix::settings::qt {
 
-// Dialog units of an Arial 8 template: 6 x 14 pixels per 4 x 8 units, the scale of
-// every window of the program, so layouts keep matching their background artwork.
+// The dialogs are laid out in the same dialog units as the main window.
 inline QRect DialogUnitsToPixels(int x, int y, int w, int h) {
-  return QRect(x * 6 / 4, y * 14 / 8, w * 6 / 4, h * 14 / 8);
+  return skin::DluToPixels(x, y, w, h);
 }
-inline QSize DialogSizeToPixels(int w, int h) { return QSize(w * 6 / 4, h * 14 / 8); }
+inline QSize DialogSizeToPixels(int w, int h) { return skin::DluSizeToPixels(w, h); }
 
 // Tests and callers find a dialog's controls by their template ids.
-inline constexpr const char* kControlIdProperty = "controlId";
+using skin::kControlIdProperty;
 
 // Puts a control at its template place and tags it with its id (0: none).
 void PlaceControl(QWidget* control, int id, int x, int y, int w, int h);

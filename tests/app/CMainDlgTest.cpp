@@ -10,7 +10,7 @@
 #include "skin/CSkinButton.h"
 #include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
-#include "app/DialogUnits.h"
+#include "skin/DialogUnits.h"
 #include "app/MainDlgTemplate.h"
 #include "tests/app/MainWindowFixture.h"
 
@@ -249,7 +249,7 @@ TEST_F(MainWindowTest, ControlsSitWhereTheTemplatePutsThem) {
     QWidget* control = w.Control(c.id);
     ASSERT_NE(control, nullptr) << c.id;
     EXPECT_EQ(control->property(app::kControlIdProperty).toInt(), c.id);
-    const QRect expected = app::DluToPixels(c.x, c.y, c.w, c.h);
+    const QRect expected = skin::DluToPixels(c.x, c.y, c.w, c.h);
     EXPECT_EQ(control->pos(), expected.topLeft()) << c.id;
     if (c.kind != app::ControlKind::DropDown) {
       EXPECT_EQ(control->size(), expected.size()) << c.id;

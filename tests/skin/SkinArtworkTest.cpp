@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QtEndian>
 
-#include "app/DialogUnits.h"
+#include "skin/DialogUnits.h"
 #include "app/MainDlgTemplate.h"
 #include "res/SkinArt.h"
 #include "skin/SkinBitmapStore.h"
@@ -91,7 +91,7 @@ TEST(SkinArtwork, MainWindowHeadingsStayClearOfTheControls) {
   EXPECT_EQ(headings[2].title, "Drive Mapping");
   std::vector<QRect> controls;
   for (const app::TemplateControl& c : app::MainDialogTemplate().controls) {
-    QRect area = app::DluToPixels(c.x, c.y, c.w, c.h);
+    QRect area = skin::DluToPixels(c.x, c.y, c.w, c.h);
     if (c.kind == app::ControlKind::DropDown) area.setHeight(24);  // closed
     if (c.kind == app::ControlKind::List) {
       // The list's scroll bars stand outside its right and bottom edges.

@@ -7,6 +7,7 @@
 #include "settings/qt/CLoginDlg.h"
 #include "skin/CSkinButton.h"
 #include "skin/CSkinDialog.h"
+#include "skin/DialogUnits.h"
 #include "skin/SkinBitmaps.h"
 #include "tests/skin/SkinTestSupport.h"
 
@@ -112,7 +113,7 @@ TEST(SkinDialog, DisabledEditShowsTheBackgroundUnlessExcluded) {
                             false, excluded ? std::vector<int>{1016} : std::vector<int>{}));
     dialog.resize(300, 140);
     auto* edit = new QLineEdit(&dialog);
-    edit->setProperty("controlId", 1016);
+    edit->setProperty(tarvix::skin::kControlIdProperty, 1016);
     edit->setGeometry(90, 45, 100, 24);
     edit->setEnabled(false);
     CSkinDialog plain(Skin(skin::kBgLogin, CSkinDialog::BackgroundMode::Stretched, Qt::white));

@@ -2,7 +2,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace tarvix::app {
+namespace tarvix::skin {
 
 // Dialog units of a template in Arial 8, whose base units are 6 x 14 pixels per
 // 4 x 8 dialog units. Every window of the program keeps that scale whatever the
@@ -13,8 +13,10 @@ inline int DluToPixelsY(int y) { return y * 14 / 8; }
 inline QRect DluToPixels(int x, int y, int w, int h) {
   return QRect(DluToPixelsX(x), DluToPixelsY(y), DluToPixelsX(w), DluToPixelsY(h));
 }
+inline QSize DluSizeToPixels(int w, int h) { return QSize(DluToPixelsX(w), DluToPixelsY(h)); }
 
-// The main window is exactly the size of its background bitmap (287 x 329 units).
-inline constexpr QSize kMainWindowSize(430, 574);
+// The property by which a dialog's controls carry their template id, so the skin,
+// the dialogs and the tests name a control as its template does.
+inline constexpr const char* kControlIdProperty = "controlId";
 
-}  // namespace tarvix::app
+}  // namespace tarvix::skin
