@@ -1,0 +1,17 @@
+#include "addons/WorkerClock.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+namespace tarvix::addons {
+
+bool SteadyWorkerClock::Pause(int milliseconds, std::stop_token stop) {
+  std::mutex mutex;
+  std::condition_variable_any wake;
+  std::unique_lock lock(mutex);
+  // Only a stop request ends the wait before its time.
+  return !wake.wait_for(lock, stop, std::chrono::milliseconds(milliseconds), [] { return false; });
+}
+
+}  // namespace tarvix::addons
