@@ -1,0 +1,16 @@
+#pragma once
+#include "tools/cli/Command.h"
+
+namespace tarvix::cli {
+
+// Installs language support for a code page, as the window's (hidden) language
+// button does: the disk state check, the firmware check, the installation,
+// then the device restarts.
+class InstallLanguage final : public Command {
+ public:
+  std::string_view Name() const override { return "install-language"; }
+  std::string_view Arguments() const override { return "ADDRESS CODEPAGE [--wait]"; }
+  int Run(CliContext& context, const CliArgs& args) override;
+};
+
+}  // namespace tarvix::cli
