@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "addons/AddonMessages.h"
+#include "addons/qt/DialogLabel.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
 #include "skin/SkinFonts.h"
@@ -51,11 +52,10 @@ void CAboutDlg::CreateControls() {
   auto* icon = new QLabel(this);
   Place(icon, 0, 11, 25, 20, 20);
   icon->setPixmap(QIcon(QStringLiteral(":/res/icon-128.png")).pixmap(icon->size()));
-  auto* name = new QLabel(QString::fromLatin1(text::kProductName), this);
-  name->setTextFormat(Qt::PlainText);  // no prefix processing
-  Place(name, 0, 37, 18, 111, 8);
-  Place(new QLabel(QString::fromLatin1(text::kAboutLine), this), 0, 37, 29, 218, 9);
-  Place(new QLabel(QString::fromLatin1(text::kVersion), this), 0, 37, 40, 88, 8);
+  using tarvix::addons::qt::PlaceLabel;
+  PlaceLabel(this, QString::fromLatin1(text::kProductName), AboutUnits(37, 18, 111, 8));
+  PlaceLabel(this, QString::fromLatin1(text::kAboutLine), AboutUnits(37, 29, 218, 9));
+  PlaceLabel(this, QString::fromLatin1(text::kVersion), AboutUnits(37, 40, 88, 8));
   auto* ok = new CSkinButton(this);
   Place(ok, kOkButton, 191, 49, 68, 16);
   ok->setDefault(true);

@@ -6,6 +6,7 @@
 #include "addons/AddonMessages.h"
 #include "addons/LanguageChoice.h"
 #include "addons/LanguageRows.h"
+#include "addons/qt/DialogLabel.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
 
@@ -35,8 +36,8 @@ void CLanguageDlg::CreateControls() {
   PlaceControl(okButton_, kOkButton, 151, 17, 62, 16);
   cancelButton_ = new CSkinButton(this);
   PlaceControl(cancelButton_, kCancelButton, 151, 34, 62, 16);
-  PlaceControl(new QLabel(QString::fromLatin1(tarvix::addons::text::kLanguageLabel), this), 0, 14,
-               21, 36, 8);
+  tarvix::addons::qt::PlaceLabel(this, QString::fromLatin1(tarvix::addons::text::kLanguageLabel),
+                                 tarvix::settings::qt::DialogUnitsToPixels(14, 21, 36, 8));
   list_ = new QComboBox(this);
   for (const tarvix::addons::LanguageRow& row : tarvix::addons::kLanguageRows)
     list_->addItem(QString::fromLatin1(row.text));

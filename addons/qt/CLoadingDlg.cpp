@@ -3,11 +3,13 @@
 #include <QLabel>
 
 #include "addons/AddonMessages.h"
+#include "addons/qt/DialogLabel.h"
 #include "addons/qt/DialogTimers.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
-using tarvix::settings::qt::PlaceControl;
+using tarvix::addons::qt::PlaceLabel;
+using tarvix::settings::qt::DialogUnitsToPixels;
 namespace text = tarvix::addons::text;
 
 namespace {
@@ -33,9 +35,9 @@ CLoadingDlg::CLoadingDlg(tarvix::addons::InstallationRunner& runner,
 CLoadingDlg::~CLoadingDlg() = default;
 
 void CLoadingDlg::CreateControls() {
-  PlaceControl(new QLabel(QString::fromLatin1(text::kLoading), this), 0, 6, 11, 36, 8);
-  PlaceControl(new QLabel(QString::fromLatin1(text::kLoadingWarning), this), 0, 4, 28, 209, 8);
-  PlaceControl(new QLabel(QString::fromLatin1(text::kLoadingDamage), this), 0, 6, 45, 144, 8);
+  PlaceLabel(this, QString::fromLatin1(text::kLoading), DialogUnitsToPixels(6, 11, 36, 8));
+  PlaceLabel(this, QString::fromLatin1(text::kLoadingWarning), DialogUnitsToPixels(4, 28, 209, 8));
+  PlaceLabel(this, QString::fromLatin1(text::kLoadingDamage), DialogUnitsToPixels(6, 45, 144, 8));
 }
 
 int CLoadingDlg::exec() {

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "addons/AddonMessages.h"
+#include "addons/qt/DialogLabel.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
 
@@ -30,8 +31,10 @@ CModelSelectDlg::CModelSelectDlg(tarvix::addons::AddonState& state, QWidget* par
 }
 
 void CModelSelectDlg::CreateControls() {
-  PlaceControl(new QLabel(QString::fromLatin1(text::kModelUnknown), this), 0, 11, 15, 124, 8);
-  PlaceControl(new QLabel(QString::fromLatin1(text::kModelPrompt), this), 0, 11, 26, 46, 8);
+  tarvix::addons::qt::PlaceLabel(this, QString::fromLatin1(text::kModelUnknown),
+                                 tarvix::settings::qt::DialogUnitsToPixels(11, 15, 124, 8));
+  tarvix::addons::qt::PlaceLabel(this, QString::fromLatin1(text::kModelPrompt),
+                                 tarvix::settings::qt::DialogUnitsToPixels(11, 26, 46, 8));
   models_ = new QButtonGroup(this);
   const char* names[] = {"NV-A10", "NV-A20", "NV-B40"};
   for (int i = 0; i < 3; ++i) {

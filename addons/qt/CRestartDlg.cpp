@@ -5,6 +5,7 @@
 
 #include "addons/AddonMessages.h"
 #include "addons/RestartProgress.h"
+#include "addons/qt/DialogLabel.h"
 #include "addons/qt/DialogTimers.h"
 #include "addons/qt/QueuedProgressBar.h"
 #include "settings/qt/SettingsDialogTemplate.h"
@@ -36,8 +37,8 @@ CRestartDlg::CRestartDlg(tarvix::addons::AddonState& state, tarvix::addons::Work
 CRestartDlg::~CRestartDlg() { StopWorker(); }
 
 void CRestartDlg::CreateControls() {
-  PlaceControl(new QLabel(QString::fromLatin1(tarvix::addons::text::kRestarting), this), 0, 25, 18,
-               158, 8);
+  tarvix::addons::qt::PlaceLabel(this, QString::fromLatin1(tarvix::addons::text::kRestarting),
+                                 tarvix::settings::qt::DialogUnitsToPixels(25, 18, 158, 8));
   // A smooth bar: no text, no segments.
   bar_ = new QProgressBar(this);
   bar_->setTextVisible(false);

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "addons/AddonMessages.h"
+#include "addons/qt/DialogLabel.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
 
@@ -43,7 +44,8 @@ void CWidgetDlg::CreateControls() {
                {text::kWidgetNextLine, 54, 287},
                {text::kWidgetProceedLine, 74, 82}};
   for (const auto& line : lines)
-    PlaceControl(new QLabel(QString::fromLatin1(line.text), this), 0, 10, line.y, line.width, 8);
+    tarvix::addons::qt::PlaceLabel(this, QString::fromLatin1(line.text),
+                                   tarvix::settings::qt::DialogUnitsToPixels(10, line.y, line.width, 8));
   connect(download, &QPushButton::clicked, this, &QDialog::accept);
   connect(next, &QPushButton::clicked, this, &QDialog::reject);
 }

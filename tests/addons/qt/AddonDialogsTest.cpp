@@ -4,6 +4,8 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -157,6 +159,33 @@ TEST(AddonDialogs, AboutShowsNameAndVersion) {
   EXPECT_EQ(labels[0], "Tarvix Storage Utility");
   EXPECT_EQ(labels[2], "Version : 5.1.0.3");
   EXPECT_FALSE(dialog.findChildren<QLabel*>().front()->pixmap().isNull());
+}
+
+// Every label shows its whole text inside its dialog, in the template's face.
+TEST(AddonDialogs, LabelsShowWhole) {
+  AddonHarness h;
+  InstallationRunner runner(h.context, "10.77.1.2");
+  LanguageChoice choice(h.context, "10.77.1.2");
+  ManualTimers timers;
+  CLoadingDlg loading(runner, &timers);
+  CLanguageDlg language(choice);
+  CRestartDlg restart(h.state, nullptr, &timers);
+  CWidgetDlg widget(h.state);
+  CModelSelectDlg model(h.state);
+  CAboutDlg about;
+  for (QWidget* dialog : std::initializer_list<QWidget*>{&loading, &language, &restart, &widget,
+                                                          &model, &about}) {
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+      if (label->text().isEmpty()) continue;  // the about box's icon
+      const QFontMetrics metrics(label->font());
+      EXPECT_TRUE(QFontInfo(label->font()).family() == "Arial" ||
+                  QFontInfo(label->font()).family() == "Liberation Sans");
+      EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width())
+          << label->text().toStdString();
+      EXPECT_LE(metrics.height(), label->height()) << label->text().toStdString();
+      EXPECT_TRUE(dialog->rect().contains(label->geometry())) << label->text().toStdString();
+    }
+  }
 }
 
 TEST(AddonDialogs, AboutClosesWithOKAndEscape) {
