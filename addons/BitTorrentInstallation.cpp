@@ -1,6 +1,7 @@
 #include "addons/BitTorrentInstallation.h"
 
 #include "addons/AddonMessages.h"
+#include "addons/DeviceQuestion.h"
 #include "addons/InstallationRunner.h"
 #include "addons/LanguageChoice.h"
 #include "addons/LanguageRows.h"
@@ -15,38 +16,26 @@ constexpr int kSupported = 1;
 constexpr int kNotSupported = 2;
 
 int AskDiskState(AddonContext& context) {
-  DeviceSession& session = context.session;
-  int state = 0;
-  for (int attempt = 0; attempt < kBitTorrentTries; ++attempt) {
-    CopyField(session.ideOk, "");
-    const int answered = context.operations.QueryIdeOk();
-    context.clock.Pause(kBitTorrentPauseMs);
-    state = LeadingNumber(FieldText(session.ideOk));
-    if ((state >= 1 && state <= 4) || (state == 5 && answered)) break;
-  }
+  int state = AskDevice(context, &AddonOperations::QueryIdeOk, context.session.ideOk,
+                        kBitTorrentTries, kBitTorrentPauseMs, [](const Answer& a) {
+                          return (a.value >= 1 && a.value <= 4) || (a.value == 5 && a.answered);
+                        }).value;
   if (state >= 3 && state <= 5) {
-    CopyField(session.ideOk, "3");
+    CopyField(context.session.ideOk, "3");
     state = 3;
   }
   return state;
 }
 
 int AskSupport(AddonContext& context) {
-  DeviceSession& session = context.session;
-  CopyField(session.btFirmware, "");
-  const int answered = context.operations.QueryBtFirmware();
-  context.clock.Pause(kBitTorrentFirstSupportPauseMs);
-  int support = LeadingNumber(FieldText(session.btFirmware));
+  auto& field = context.session.btFirmware;
+  const Answer first = AskDevice(context, &AddonOperations::QueryBtFirmware, field, 1,
+                                 kBitTorrentFirstSupportPauseMs, [](const Answer&) { return true; });
   // A definite no is taken at once; anything else is asked again.
-  if (support == kNotSupported && answered) return support;
-  for (int attempt = 0; attempt < kBitTorrentTries; ++attempt) {
-    CopyField(session.btFirmware, "");
-    context.operations.QueryBtFirmware();
-    context.clock.Pause(kBitTorrentPauseMs);
-    support = LeadingNumber(FieldText(session.btFirmware));
-    if (support == kSupported) break;
-  }
-  return support;
+  if (first.value == kNotSupported && first.answered) return first.value;
+  return AskDevice(context, &AddonOperations::QueryBtFirmware, field, kBitTorrentTries,
+                   kBitTorrentPauseMs, [](const Answer& a) { return a.value == kSupported; })
+      .value;
 }
 
 bool Refuse(AddonContext& context, const char* message) {

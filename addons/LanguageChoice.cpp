@@ -1,6 +1,7 @@
 #include "addons/LanguageChoice.h"
 
 #include "addons/AddonMessages.h"
+#include "addons/DeviceQuestion.h"
 #include "addons/LanguageRows.h"
 #include "protocol/FixedText.h"
 #include "settings/BrowserCommandLine.h"
@@ -31,14 +32,10 @@ std::optional<int> LanguageChoice::OnInitDialog() {
 
 bool LanguageChoice::CheckDiskState() {
   DeviceSession& session = context_.session;
-  int state = 0;
-  for (int attempt = 0; attempt < kLanguageCheckTries; ++attempt) {
-    CopyField(session.ideOk, "");
-    context_.operations.QueryIdeOk();
-    context_.clock.Pause(kLanguageCheckPauseMs);
-    state = LeadingNumber(FieldText(session.ideOk));
-    if (state >= kNoDisk && state <= kReadyExtended) break;
-  }
+  int state = AskDevice(context_, &AddonOperations::QueryIdeOk, session.ideOk,
+                        kLanguageCheckTries, kLanguageCheckPauseMs, [](const Answer& a) {
+                          return a.value >= kNoDisk && a.value <= kReadyExtended;
+                        }).value;
   context_.state.extendedCodepages = 0;
   if (state == kReadyExtended) {
     context_.state.extendedCodepages = 1;
@@ -67,15 +64,11 @@ bool LanguageChoice::CheckDiskState() {
 }
 
 int LanguageChoice::CurrentCodepageRow() {
-  DeviceSession& session = context_.session;
-  int codepage = 0;
-  for (int attempt = 0; attempt < kLanguageCheckTries; ++attempt) {
-    CopyField(session.codepage, "");
-    context_.operations.QueryCodepage();
-    context_.clock.Pause(kLanguageCheckPauseMs);
-    codepage = LeadingNumber(FieldText(session.codepage));
-    if (IsListedCodepage(codepage)) break;
-  }
+  const int codepage =
+      AskDevice(context_, &AddonOperations::QueryCodepage, context_.session.codepage,
+                kLanguageCheckTries, kLanguageCheckPauseMs,
+                [](const Answer& a) { return IsListedCodepage(a.value); })
+          .value;
   return RowOfCodepage(codepage).value_or(kWesternEuropeanRow);
 }
 
