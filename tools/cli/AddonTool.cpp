@@ -152,6 +152,10 @@ struct AddonTool::Parts {
         flows(context.protocol.session, operations, context.protocol.network.GetClock(), messages,
               dialogs, {files, drives, launcher},
               [this] { return settings::VerifyAdministrator(settingsContext); }) {
+    // The window's login dialog keeps the mode the last action left it in; the
+    // tool has had no earlier action and asks only for a password, so the
+    // administrator is the user, as in the set verbs.
+    settingsState.adminLoginMode = 1;
     flows.Context().written = [&out = context.out](const std::string& path, std::size_t bytes) {
       out << path << " (" << bytes << " bytes)\n";
     };

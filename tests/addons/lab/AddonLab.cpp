@@ -108,6 +108,15 @@ std::vector<AddonLabCase> MakeCases() {
   bt.supportQuestions = 2;
   cases.push_back(bt);
 
+  // An administrator password, given when asked.
+  bt = AddonLabCase{"bittorrent-with-password", "admin_password = secret"};
+  bt.bitTorrent = true;
+  bt.password = "secret";
+  bt.installed = true;
+  bt.written = {kBitTorrent + "bt", kBitTorrent + "btdog"};
+  bt.texts = {"10:rw", "14:BT"};
+  cases.push_back(bt);
+
   bt = AddonLabCase{"no-bittorrent-support", "bt_firmware = 2"};
   bt.bitTorrent = true;
   bt.messages = "BitTorrent does not supported on this device now.\n";
