@@ -53,5 +53,14 @@ TEST(RestartProgress, AStopEndsTheStepsButStillResetsTheFlag) {
   EXPECT_EQ(state.flowAbandoned, 0);
 }
 
+// The real clock: a stop request ends a pause at once and says so.
+TEST(RestartProgress, AStopCutsARealPauseShort) {
+  SteadyWorkerClock clock;
+  std::stop_source stop;
+  EXPECT_TRUE(clock.Pause(1, stop.get_token()));
+  std::jthread stopper([&stop] { stop.request_stop(); });
+  EXPECT_FALSE(clock.Pause(600000, stop.get_token()));
+}
+
 }  // namespace
 }  // namespace tarvix::addons
