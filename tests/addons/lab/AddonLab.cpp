@@ -169,6 +169,13 @@ const std::vector<AddonLabCase>& AddonLabCases() {
   return cases;
 }
 
+std::string AddonLabCaseName(const ::testing::TestParamInfo<std::size_t>& info) {
+  const AddonLabCase& c = AddonLabCases()[info.param];
+  std::string name = std::string(c.name) + (c.codepage.empty() ? "" : "_" + c.codepage);
+  std::replace(name.begin(), name.end(), '-', '_');
+  return name;
+}
+
 fs::path AddonLab::Disk() { return fs::path("/run/tarvix-lab") / Env("TARVIX_LAB") / "disk1"; }
 
 void AddonLab::SetUpTestSuite() {

@@ -33,6 +33,8 @@ struct AddonLabCase {
 };
 
 const std::vector<AddonLabCase>& AddonLabCases();
+// The test name of a case ("cyrillic_866").
+std::string AddonLabCaseName(const ::testing::TestParamInfo<std::size_t>& info);
 
 // What a driver saw of one installation.
 struct AddonLabRun {

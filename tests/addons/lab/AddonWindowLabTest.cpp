@@ -188,15 +188,9 @@ TEST_P(AddonWindowLab, Installs) {
   EXPECT_EQ(run.languageDialogs, c.languageDialogs);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<std::size_t>& info) {
-  const AddonLabCase& c = AddonLabCases()[info.param];
-  std::string name = std::string(c.name) + (c.codepage.empty() ? "" : "_" + c.codepage);
-  std::replace(name.begin(), name.end(), '-', '_');
-  return name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Cases, AddonWindowLab,
-                         ::testing::Range<std::size_t>(0, AddonLabCases().size()), CaseName);
+                         ::testing::Range<std::size_t>(0, AddonLabCases().size()),
+                         AddonLabCaseName);
 
 }  // namespace
 }  // namespace tarvix::lab

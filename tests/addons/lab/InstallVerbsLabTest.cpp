@@ -91,15 +91,9 @@ TEST_P(InstallVerbsLab, Installs) {
   EXPECT_EQ(restarting, c.installed);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<std::size_t>& info) {
-  const AddonLabCase& c = AddonLabCases()[info.param];
-  std::string name = std::string(c.name) + (c.codepage.empty() ? "" : "_" + c.codepage);
-  std::replace(name.begin(), name.end(), '-', '_');
-  return name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Cases, InstallVerbsLab,
-                         ::testing::Range<std::size_t>(0, AddonLabCases().size()), CaseName);
+                         ::testing::Range<std::size_t>(0, AddonLabCases().size()),
+                         AddonLabCaseName);
 
 class InstallVerbsWaitLab : public InstallVerbsLab {};
 
