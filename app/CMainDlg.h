@@ -5,6 +5,7 @@
 #include <string>
 
 #include "skin/CSkinDialog.h"
+#include "app/CMainDlgAddons.h"
 #include "app/COperationState.h"
 #include "app/MainDlgTemplate.h"
 #include "app/MappedDriveTable.h"
@@ -58,6 +59,11 @@ class CMainDlg : public CSkinDialog {
   // then those buttons do nothing.
   void AttachSettings(const tarvix::settings::SettingsServices& services,
                       const tarvix::app::SettingsTalkers& talkers = {});
+  // Connects the language, BitTorrent and widget buttons to the add-on flows
+  // (BitTorrent needs the settings too, for the administrator check); until
+  // then those buttons do nothing. The About button works without.
+  void AttachAddons(const tarvix::app::AddonServices& services,
+                    const tarvix::app::AddonTalkers& talkers = {});
 
   void setVisible(bool visible) override;
 
@@ -93,10 +99,10 @@ class CMainDlg : public CSkinDialog {
   virtual void OnWebManagement();
   virtual void OnMapDrive();
   virtual void OnUnmapDrive();
-  virtual void OnAbout() {}
-  virtual void OnLanguage() {}
-  virtual void OnBitTorrent() {}
-  virtual void OnWidget() {}
+  virtual void OnAbout();
+  virtual void OnLanguage();
+  virtual void OnBitTorrent();
+  virtual void OnWidget();
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -176,4 +182,5 @@ class CMainDlg : public CSkinDialog {
   std::unique_ptr<tarvix::settings::LoginDialogRunner> ownLogin_;
   std::unique_ptr<tarvix::settings::DriveInUseDialogRunner> ownDriveInUse_;
   std::unique_ptr<tarvix::settings::DeviceSettings> settings_;
+  std::unique_ptr<tarvix::app::CMainDlgAddons, tarvix::app::CMainDlgAddonsDeleter> addons_;
 };

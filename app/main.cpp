@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include "addons/ProcessLauncherAdapter.h"
+
 #include "app/CMainDlg.h"
 #include "app/CStorageUtilityApp.h"
 #include "settings/SettingsServices.h"
@@ -8,6 +10,7 @@
 #include "platform/linux/DesktopEnvironment.h"
 #include "platform/linux/GtkBookmarks.h"
 #include "platform/linux/LibSmbAuthenticator.h"
+#include "platform/linux/LinuxFileService.h"
 #include "platform/linux/LinuxSystemInfo.h"
 #include "platform/linux/PosixProcessLauncher.h"
 #include "platform/linux/TcpReachabilityChecker.h"
@@ -27,5 +30,8 @@ int main(int argc, char** argv) {
   const tarvix::platform::XdgBrowserService browsers(environment);
   tarvix::platform::PosixProcessLauncher launcher;
   const tarvix::settings::SettingsServices settings{reachability, browsers, launcher};
-  return CStorageUtilityApp().Run(sockets, drives, system, &settings);
+  tarvix::platform::LinuxFileService files;
+  tarvix::addons::ProcessLauncherAdapter addonLauncher(launcher);
+  const tarvix::app::AddonServices addons{files, addonLauncher};
+  return CStorageUtilityApp().Run(sockets, drives, system, &settings, &addons);
 }

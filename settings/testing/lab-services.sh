@@ -5,6 +5,11 @@
 #   lab-services.sh smbd LAB K DIR   shares "HDD_1" (guests may write) and
 #                                    "Private" (only LAB_SMB_USER) from DIR,
 #                                    at 10.77.K.2
+#   lab-services.sh system LAB K DIR [SHARE...]
+#                                    the device's system shares (default "HDD_1"
+#                                    and "HDD_a"), each from DIR/SHARE, writable
+#                                    by guests and holding the folders the add-on
+#                                    installers write to, at 10.77.K.2
 #   lab-services.sh web LAB K DIR [PORT]
 #                                    serves DIR on 10.77.K.2:PORT (default 80; a
 #                                    device with its secure flag set answers on 443)
@@ -29,7 +34,7 @@ wait_for_port() {
   die "nothing answers on $address:$port"
 }
 
-write_smb_conf() {
+write_smb_globals() {
   local dir=$1 address=$2
   cat <<CONF
 [global]
@@ -55,6 +60,13 @@ write_smb_conf() {
   load printers = no
   printcap name = /dev/null
   disable spoolss = yes
+CONF
+}
+
+write_smb_conf() {
+  local dir=$1 address=$2
+  write_smb_globals "$dir" "$address"
+  cat <<CONF
 [HDD_1]
   path = $dir/HDD_1
   guest ok = yes
@@ -78,15 +90,41 @@ prepare_smbd() {
     pdbedit -s "$dir/state/smb.conf" -a -t -u root >/dev/null 2>&1 || die "pdbedit failed"
 }
 
-start_smbd() {
+# A session of its own: Samba's daemons signal their whole process group when
+# they stop, which must not reach whoever started the lab.
+run_smbd() {
   local lab=$1 k=$2 dir=$3 address="10.77.$2.2"
-  prepare_smbd "$dir" "$address"
-  # A session of its own: Samba's daemons signal their whole process group when
-  # they stop, which must not reach whoever started the lab.
   setsid "$LAB_SCRIPT" exec "$lab" "dev$k" -- smbd --foreground --no-process-group \
     -s "$dir/state/smb.conf" </dev/null >>"$dir/state/smbd.out" 2>&1 &
   wait_for_port "$address" 445
   echo $!
+}
+
+start_smbd() {
+  local lab=$1 k=$2 dir=$3 address="10.77.$2.2"
+  prepare_smbd "$dir" "$address"
+  run_smbd "$lab" "$k" "$dir"
+}
+
+# The folders below a system share that the add-on installers write to.
+SYSTEM_FOLDERS=(.systemfile/.codepages .codepages Nas_Prog/BT)
+
+start_system() {
+  local lab=$1 k=$2 dir=$3 address="10.77.$2.2"
+  shift 3
+  local shares=("$@")
+  ((${#shares[@]} > 0)) || shares=(HDD_1 HDD_a)
+  mkdir -p "$dir"/state/{private,lock,state,cache,pid,ncalrpc}
+  {
+    write_smb_globals "$dir" "$address"
+    local share folder
+    for share in "${shares[@]}"; do
+      for folder in "${SYSTEM_FOLDERS[@]}"; do mkdir -p "$dir/$share/$folder"; done
+      printf '[%s]\n  path = %s\n  guest ok = yes\n  read only = no\n' "$share" "$dir/$share"
+    done
+  } >"$dir/state/smb.conf"
+  : >"$dir/state/users.map"
+  run_smbd "$lab" "$k" "$dir"
 }
 
 start_web() {
@@ -99,9 +137,10 @@ start_web() {
   echo $!
 }
 
-(($# == 4 || $# == 5)) || die "usage: lab-services.sh smbd|web LAB K DIR [PORT]"
+(($# >= 4)) || die "usage: lab-services.sh smbd|system|web LAB K DIR [PORT|SHARE...]"
 case $1 in
   smbd) start_smbd "$2" "$3" "$(readlink -f "$4")" ;;
+  system) start_system "$2" "$3" "$(readlink -m "$4")" "${@:5}" ;;
   web) start_web "$2" "$3" "$(readlink -f "$4")" "${5:-80}" ;;
   *) die "unknown service '$1'" ;;
 esac

@@ -115,7 +115,23 @@ INSTANTIATE_TEST_SUITE_P(
                     BadConfig{"[a]\naddress = 1.2.3.4\nfault.x = silent\n", "fault.<command>"},
                     BadConfig{"[a]\naddress = 1.2.3.4\n[a]\naddress = 1.2.3.5\n", "defined twice"},
                     BadConfig{"[a\naddress = 1.2.3.4\n", "without ']'"},
-                    BadConfig{"[a]\naddress\n", "expected key = value"}));
+                    BadConfig{"[a]\naddress\n", "expected key = value"},
+                    BadConfig{"[a]\naddress = 1.2.3.4\nrefuse_write = x\n", "has no disk"},
+                    BadConfig{"[a]\naddress = 1.2.3.4\ndisk = /d\nrefuse_write = ../x\n",
+                              "leaves the disk"},
+                    BadConfig{"[a]\naddress = 1.2.3.4\ndisk = /d\nrefuse_write = /etc\n",
+                              "leaves the disk"}));
+
+TEST(ConfigParser, ADiskWithRefusedWrites) {
+  const auto result = ParseConfig(
+      "[a]\naddress = 1.2.3.4\ndisk = /srv/dev1\n"
+      "refuse_write = HDD_1/.systemfile/.codepages/nls_cp866.ko, HDD_1/Nas_Prog/BT/bt\n");
+  ASSERT_TRUE(result.ok()) << result.error;
+  EXPECT_EQ(result.devices[0].disk, "/srv/dev1");
+  EXPECT_EQ(result.devices[0].refusedWrites,
+            (std::vector<std::string>{"HDD_1/.systemfile/.codepages/nls_cp866.ko",
+                                      "HDD_1/Nas_Prog/BT/bt"}));
+}
 
 }  // namespace
 }  // namespace tarvix::devsim

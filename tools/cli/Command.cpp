@@ -4,6 +4,8 @@
 
 #include "tools/cli/Discover.h"
 #include "tools/cli/Info.h"
+#include "tools/cli/InstallBitTorrent.h"
+#include "tools/cli/InstallLanguage.h"
 #include "tools/cli/SetDhcp.h"
 #include "tools/cli/SetStatic.h"
 
@@ -16,6 +18,8 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
     list.push_back(std::make_unique<Info>());
     list.push_back(std::make_unique<SetStatic>());
     list.push_back(std::make_unique<SetDhcp>());
+    list.push_back(std::make_unique<InstallLanguage>());
+    list.push_back(std::make_unique<InstallBitTorrent>());
     return list;
   }();
   return commands;

@@ -35,6 +35,7 @@ std::string* TextField(DeviceConfig& device, std::string_view key) {
   if (key == "bt_firmware") return &device.btFirmware;
   if (key == "admin_user") return &device.adminUser;
   if (key == "admin_password") return &device.adminPassword;
+  if (key == "disk") return &device.disk;
   return nullptr;
 }
 
@@ -57,6 +58,7 @@ class Parser {
   bool SetKey(std::string_view key, std::string_view value);
   bool SetSpecialKey(std::string_view key, std::string_view value);
   bool SetFault(std::string_view key, std::string_view value);
+  bool SetRefusedWrites(std::string_view value);
   bool Fail(const std::string& message);
 
   ConfigResult result_;
@@ -110,6 +112,8 @@ bool Parser::FinishSection() {
   if (current_ == nullptr) return true;
   if (!addressGiven_) return Fail("device '" + current_->name + "' has no address");
   if (!dhcpAddressGiven_) current_->dhcpAddress = current_->address;
+  if (!current_->refusedWrites.empty() && current_->disk.empty())
+    return Fail("device '" + current_->name + "' refuses writes but has no disk");
   current_ = nullptr;
   return true;
 }
@@ -143,6 +147,7 @@ bool Parser::SetSpecialKey(std::string_view key, std::string_view value) {
     device.dhcpFlag = value.front();
     return true;
   }
+  if (key == "refuse_write") return SetRefusedWrites(value);
   const auto byte = ParseByte(value);
   if (key == "reply_type") {
     if (!byte || (*byte != 2 && *byte != 7 && *byte != 8)) return Fail("reply_type is 2, 7 or 8");
@@ -173,6 +178,22 @@ bool Parser::SetFault(std::string_view key, std::string_view value) {
   const auto command = ParseByte(which);
   if (!command) return Fail("fault.<command> needs discovery or 0..255");
   current_->commandFaults[*command] = *fault;
+  return true;
+}
+
+// Paths below the disk, '/' separated; none may leave it.
+bool Parser::SetRefusedWrites(std::string_view value) {
+  current_->refusedWrites.clear();
+  while (!value.empty()) {
+    const auto comma = value.find(',');
+    const auto path = std::string(Trim(value.substr(0, comma)));
+    value = comma == std::string_view::npos ? std::string_view{} : value.substr(comma + 1);
+    if (path.empty()) continue;
+    if (path.front() == '/' || path == ".." || path.starts_with("../") ||
+        path.find("/../") != std::string::npos || path.ends_with("/.."))
+      return Fail("refuse_write path '" + path + "' leaves the disk");
+    current_->refusedWrites.push_back(path);
+  }
   return true;
 }
 

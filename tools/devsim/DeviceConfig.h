@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tools/devsim/Fault.h"
 #include "tools/devsim/Ipv4.h"
@@ -34,6 +35,11 @@ struct DeviceConfig {
   std::string adminUser = "admin";
   std::string adminPassword;
   Ipv4 dhcpAddress{};  // defaults to `address`
+
+  // The folder that the lab's file server shares as this device's disk, and the
+  // paths below it that no file may be written to.
+  std::string disk;
+  std::vector<std::string> refusedWrites;
 
   Fault fault;                          // for every request without its own
   std::optional<Fault> discoveryFault;  // for discovery requests

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tools/devsim/ConfigParser.h"
+#include "tools/devsim/DeviceDisk.h"
 #include "tools/devsim/GroupSocket.h"
 #include "tools/devsim/NamespaceGuard.h"
 #include "tools/devsim/Options.h"
@@ -66,6 +67,10 @@ int main(int argc, char** argv) {
   if (!InLabNamespace(reason)) return Fail(kExitRefused, "refusing to start: " + reason);
   const auto config = LoadConfigFile(parsed.options.configPath);
   if (!config.ok()) return Fail(kExitUsage, parsed.options.configPath + ": " + config.error);
+  for (const DeviceConfig& device : config.devices) {
+    const std::string error = RefuseWrites(device);
+    if (!error.empty()) return Fail(kExitSetup, error);
+  }
   BlockStopSignals();
   return Serve(parsed.options, config.devices);
 }

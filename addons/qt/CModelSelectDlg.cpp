@@ -1,0 +1,60 @@
+#include "addons/qt/CModelSelectDlg.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "addons/AddonMessages.h"
+#include "addons/qt/DialogLabel.h"
+#include "settings/qt/SettingsDialogTemplate.h"
+#include "skin/CSkinButton.h"
+
+using tarvix::settings::qt::ApplyTemplateFrame;
+using tarvix::settings::qt::PlaceControl;
+namespace text = tarvix::addons::text;
+
+namespace {
+
+CSkinDialog::Settings ModelSelectSkin() {
+  CSkinDialog::Settings skin;
+  skin.backgroundId = 274;
+  return skin;
+}
+
+}  // namespace
+
+CModelSelectDlg::CModelSelectDlg(tarvix::addons::AddonState& state, QWidget* parent)
+    : CSkinDialog(ModelSelectSkin(), parent), state_(state) {
+  ApplyTemplateFrame(this, 150, 115);
+  setWindowTitle(QString());
+  CreateControls();
+}
+
+void CModelSelectDlg::CreateControls() {
+  tarvix::addons::qt::PlaceLabel(this, QString::fromLatin1(text::kModelUnknown),
+                                 tarvix::settings::qt::DialogUnitsToPixels(11, 15, 124, 8));
+  tarvix::addons::qt::PlaceLabel(this, QString::fromLatin1(text::kModelPrompt),
+                                 tarvix::settings::qt::DialogUnitsToPixels(11, 26, 46, 8));
+  models_ = new QButtonGroup(this);
+  const char* names[] = {"NV-A10", "NV-A20", "NV-B40"};
+  for (int i = 0; i < 3; ++i) {
+    auto* model = new QRadioButton(QString::fromLatin1(names[i]), this);
+    PlaceControl(model, kFirstModel + i, 11, 42 + 14 * i, 45, 10);
+    models_->addButton(model, i);
+  }
+  auto* ok = new CSkinButton(this);
+  PlaceControl(ok, kOkButton, 11, 90, 62, 16);
+  ok->SetFaces(306, 307, 307, 307);
+  ok->setDefault(true);
+  auto* cancel = new CSkinButton(this);
+  PlaceControl(cancel, kCancelButton, 75, 90, 62, 16);
+  cancel->SetFaces(304, 305, 305, 305);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CModelSelectDlg::done(int result) {
+  // checkedId() is -1 when no button is checked.
+  state_.modelChoice = result == QDialog::Accepted ? models_->checkedId() : -1;
+  CSkinDialog::done(result);
+}
