@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include "skin/CSkinProgressCtrl.h"
+
 #include "addons/AddonMessages.h"
 #include "addons/RestartProgress.h"
 #include "addons/qt/DialogLabel.h"
@@ -39,8 +41,8 @@ CRestartDlg::~CRestartDlg() { StopWorker(); }
 void CRestartDlg::CreateControls() {
   tarvix::addons::qt::PlaceLabel(this, QString::fromLatin1(tarvix::addons::text::kRestarting),
                                  tarvix::settings::qt::DialogUnitsToPixels(25, 18, 158, 8));
-  // A smooth bar: no text, no segments.
-  bar_ = new QProgressBar(this);
+  // The skinned bar: flat, no text, no segments.
+  bar_ = new CSkinProgressCtrl(this);
   bar_->setTextVisible(false);
   PlaceControl(bar_, kProgressBar, 26, 41, 152, 10);
   queuedBar_ = std::make_unique<tarvix::addons::qt::QueuedProgressBar>(bar_);
