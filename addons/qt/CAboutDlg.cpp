@@ -8,6 +8,7 @@
 #include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
 #include "skin/SkinFonts.h"
+#include "skin/SkinBitmaps.h"
 
 namespace text = tarvix::addons::text;
 
@@ -15,7 +16,7 @@ namespace {
 
 CSkinDialog::Settings AboutSkin() {
   CSkinDialog::Settings skin;
-  skin.backgroundId = 268;
+  skin.backgroundId = tarvix::skin::kBgAbout;
   return skin;
 }
 
@@ -59,6 +60,6 @@ void CAboutDlg::CreateControls() {
   auto* ok = new CSkinButton(this);
   Place(ok, kOkButton, 191, 49, 68, 16);
   ok->setDefault(true);
-  ok->SetFaces(306, 307, 307, 307);
+  ok->SetFaces(tarvix::skin::kFaceOk, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -9,6 +9,7 @@
 #include "addons/qt/DialogLabel.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
+#include "skin/SkinBitmaps.h"
 
 using tarvix::addons::LanguageDialogResult;
 using tarvix::settings::qt::ApplyTemplateFrame;
@@ -18,7 +19,7 @@ namespace {
 
 CSkinDialog::Settings LanguageSkin() {
   CSkinDialog::Settings skin;
-  skin.backgroundId = 273;
+  skin.backgroundId = tarvix::skin::kBgLanguage;
   return skin;
 }
 
@@ -64,8 +65,8 @@ bool CLanguageDlg::OnInitDialog() {
   const std::optional<int> row = choice_.OnInitDialog();
   if (!row) return false;
   list_->setCurrentIndex(*row);
-  okButton_->SetFaces(306, 307, 307, 307);
-  cancelButton_->SetFaces(304, 305, 305, 305);
+  okButton_->SetFaces(tarvix::skin::kFaceOk, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit);
+  cancelButton_->SetFaces(tarvix::skin::kFaceCancel, tarvix::skin::kFaceCancelLit, tarvix::skin::kFaceCancelLit, tarvix::skin::kFaceCancelLit);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include "addons/qt/DialogLabel.h"
 #include "addons/qt/DialogTimers.h"
 #include "settings/qt/SettingsDialogTemplate.h"
+#include "skin/SkinBitmaps.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::addons::qt::PlaceLabel;
@@ -16,7 +17,7 @@ namespace {
 
 CSkinDialog::Settings LoadingSkin() {
   CSkinDialog::Settings skin;
-  skin.backgroundId = 273;
+  skin.backgroundId = tarvix::skin::kBgLanguage;
   skin.mode = CSkinDialog::BackgroundMode::Native;
   return skin;
 }

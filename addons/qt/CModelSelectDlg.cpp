@@ -8,6 +8,7 @@
 #include "addons/qt/DialogLabel.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
+#include "skin/SkinBitmaps.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
@@ -17,7 +18,7 @@ namespace {
 
 CSkinDialog::Settings ModelSelectSkin() {
   CSkinDialog::Settings skin;
-  skin.backgroundId = 274;
+  skin.backgroundId = tarvix::skin::kBgModelChoice;
   return skin;
 }
 
@@ -39,16 +40,20 @@ void CModelSelectDlg::CreateControls() {
   const char* names[] = {"NV-A10", "NV-A20", "NV-B40"};
   for (int i = 0; i < 3; ++i) {
     auto* model = new QRadioButton(QString::fromLatin1(names[i]), this);
+    // Radio buttons ask for their colours as labels do: the dialog's white text.
+    QPalette colours = model->palette();
+    colours.setColor(QPalette::WindowText, SkinSettings().labelColour);
+    model->setPalette(colours);
     PlaceControl(model, kFirstModel + i, 11, 42 + 14 * i, 45, 10);
     models_->addButton(model, i);
   }
   auto* ok = new CSkinButton(this);
   PlaceControl(ok, kOkButton, 11, 90, 62, 16);
-  ok->SetFaces(306, 307, 307, 307);
+  ok->SetFaces(tarvix::skin::kFaceOk, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit);
   ok->setDefault(true);
   auto* cancel = new CSkinButton(this);
   PlaceControl(cancel, kCancelButton, 75, 90, 62, 16);
-  cancel->SetFaces(304, 305, 305, 305);
+  cancel->SetFaces(tarvix::skin::kFaceCancel, tarvix::skin::kFaceCancelLit, tarvix::skin::kFaceCancelLit, tarvix::skin::kFaceCancelLit);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -11,6 +11,7 @@
 #include "addons/qt/DialogTimers.h"
 #include "addons/qt/QueuedProgressBar.h"
 #include "settings/qt/SettingsDialogTemplate.h"
+#include "skin/SkinBitmaps.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
@@ -19,7 +20,7 @@ namespace {
 
 CSkinDialog::Settings RestartSkin() {
   CSkinDialog::Settings skin;
-  skin.backgroundId = 271;
+  skin.backgroundId = tarvix::skin::kBgRestarting;
   skin.mode = CSkinDialog::BackgroundMode::Native;
   return skin;
 }

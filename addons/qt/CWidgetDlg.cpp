@@ -7,6 +7,7 @@
 #include "addons/qt/DialogLabel.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
+#include "skin/SkinBitmaps.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
@@ -16,7 +17,7 @@ namespace {
 
 CSkinDialog::Settings WidgetSkin() {
   CSkinDialog::Settings skin;
-  skin.backgroundId = 269;
+  skin.backgroundId = tarvix::skin::kBgWidgetPrompt;
   return skin;
 }
 
@@ -32,10 +33,10 @@ CWidgetDlg::CWidgetDlg(tarvix::addons::AddonState& state, QWidget* parent)
 void CWidgetDlg::CreateControls() {
   auto* download = new CSkinButton(this);
   PlaceControl(download, kDownloadButton, 206, 92, 61, 16);
-  download->SetFaces(280, 281, 281, 281);
+  download->SetFaces(tarvix::skin::kFaceDownload, tarvix::skin::kFaceDownloadLit, tarvix::skin::kFaceDownloadLit, tarvix::skin::kFaceDownloadLit);
   auto* next = new CSkinButton(this);
   PlaceControl(next, kNextButton, 269, 92, 62, 16);
-  next->SetFaces(282, 283, 283, 283);
+  next->SetFaces(tarvix::skin::kFaceNext, tarvix::skin::kFaceNextLit, tarvix::skin::kFaceNextLit, tarvix::skin::kFaceNextLit);
   const struct {
     const char* text;
     int y, width;
