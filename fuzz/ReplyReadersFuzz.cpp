@@ -34,14 +34,14 @@ void FailOnMarker(const Field& field) {
 }
 
 void CheckDevices(const DeviceList& devices) {
-  for (const DeviceNode* n = devices.Head(); n; n = n->next) {
-    FailOnMarker(n->name);
-    FailOnMarker(n->address);
-    FailOnMarker(n->netmask);
-    FailOnMarker(n->gateway);
-    FailOnMarker(n->dhcpFlag);
-    FailOnMarker(n->deviceId);
-    FailOnMarker(n->model);
+  for (const DeviceNode& n : devices) {
+    FailOnMarker(n.name);
+    FailOnMarker(n.address);
+    FailOnMarker(n.netmask);
+    FailOnMarker(n.gateway);
+    FailOnMarker(n.dhcpFlag);
+    FailOnMarker(n.deviceId);
+    FailOnMarker(n.model);
   }
 }
 
@@ -57,7 +57,7 @@ void CheckSession(const DeviceSession& s) {
 }
 
 void CheckShares(const ShareList& shares) {
-  for (const ShareNode* n = shares.Head(); n; n = n->next) FailOnMarker(n->name);
+  for (const ShareNode& n : shares) FailOnMarker(n.name);
 }
 
 void ReadDirectly(const uint8_t* data, size_t size) {

@@ -1,38 +1,18 @@
 #include "protocol/ShareList.h"
 
-#include <new>
-
 #include "protocol/FixedText.h"
 
 namespace tarvix {
 
-void ShareList::Clear() {
-  while (head) {
-    ShareNode* next = head->next;
-    delete head;
-    head = next;
-  }
-  tail = nullptr;
-  count = 0;
-}
-
 bool ShareList::Contains(std::string_view name) const {
-  for (const ShareNode* n = head; n; n = n->next)
-    if (FieldText(n->name) == name) return true;
-  return false;
+  return FirstWhere([&](const ShareNode& n) { return FieldText(n.name) == name; }) != nullptr;
 }
 
 void ShareList::Append(std::string_view name) {
   // Compare the name as it would be stored, so a cut name is not added twice.
-  ShareNode probe;
-  CopyField(probe.name, name);
-  if (Contains(FieldText(probe.name))) return;
-  ShareNode* node = new (std::nothrow) ShareNode(probe);
-  if (!node) return;
-  if (tail) tail->next = node;
-  else head = node;
-  tail = node;
-  ++count;
+  ShareNode node;
+  CopyField(node.name, name);
+  if (!Contains(FieldText(node.name))) Push(node);
 }
 
 void ShareList::AppendShareText(std::string_view text) {

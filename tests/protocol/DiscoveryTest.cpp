@@ -9,9 +9,9 @@ class DiscoveryTest : public ProtocolFixture {
 
   std::vector<std::string> Listed() const {
     std::vector<std::string> out;
-    for (const DeviceNode* n = protocol.devices.Head(); n; n = n->next)
-      out.push_back(std::string(n->name) + "@" + n->address + "#" +
-                    std::to_string(n->interfaceIndex));
+    for (const DeviceNode& n : protocol.devices)
+      out.push_back(std::string(n.name) + "@" + n.address + "#" +
+                    std::to_string(n.interfaceIndex));
     return out;
   }
 

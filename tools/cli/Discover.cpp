@@ -36,11 +36,12 @@ int Discover::Run(CliContext& context, const CliArgs& args) {
     }
   }
   context.protocol.Search();
-  const DeviceNode* n = context.protocol.devices.Head();
   if (json) context.out << "[";
-  for (bool first = true; n; n = n->next, first = false) {
-    if (json) PrintJson(context.out, *n, first);
-    else PrintPlain(context.out, *n);
+  bool first = true;
+  for (const DeviceNode& n : context.protocol.devices) {
+    if (json) PrintJson(context.out, n, first);
+    else PrintPlain(context.out, n);
+    first = false;
   }
   if (json) context.out << (context.protocol.devices.IsEmpty() ? "]\n" : "\n]\n");
   return kSuccess;
