@@ -6,6 +6,7 @@ namespace tarvix {
 class Network;
 class DeviceList;
 
+// The polls of one search round, which serves every interface at once.
 inline constexpr int kDiscoveryPollsPerInterface = 32;
 
 // Rebuilds `devices` from the replies to one discovery request per interface.

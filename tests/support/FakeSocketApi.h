@@ -13,8 +13,9 @@ namespace tarvix::testing {
 using Bytes = std::vector<uint8_t>;
 
 // A scripted stand-in for the system's sockets: each interface has a queue of what
-// its next polls see, and a responder may queue replies when a request is sent.
-// It counts polls and sends, so tests check waits without waiting.
+// its next reads see, and a responder may queue replies when a request is sent.
+// It counts polls (readability waits, one per interface waited on) and sends, so
+// tests check waits without waiting.
 class FakeSocketApi : public SocketApi {
  public:
   struct Event {
@@ -26,7 +27,7 @@ class FakeSocketApi : public SocketApi {
   std::vector<std::string> addresses = {"10.77.1.1"};
   bool startupFails = false;
   Responder responder;
-  // When set, every poll that finds its queue empty sees this event (a flood).
+  // When set, every read that finds its queue empty sees this event (a flood).
   std::map<int, Event> endless;
   // When 0..255, every read first fills the caller's whole buffer with this byte, so
   // a reader that looks past the datagram finds it in its result.
@@ -59,6 +60,9 @@ class FakeSocketApi : public SocketApi {
   Wait WaitReadable(int socket, int timeoutMicroseconds) override;
   long Receive(int socket, uint8_t* buffer, size_t capacity) override;
   void Close(int socket) override;
+  Wait WaitAnyReadable(const int* sockets, size_t count, int timeoutMicroseconds,
+                       bool* readable) override;
+  long ReceiveNow(int socket, uint8_t* buffer, size_t capacity) override;
 
   bool cleanedUp = false;
 
@@ -69,6 +73,8 @@ class FakeSocketApi : public SocketApi {
   }
   int InterfaceOfReceiveSocket(int socket) const;
   int InterfaceOfAddress(const std::string& address) const;
+  bool HasQueued(int interfaceIndex) const;
+  long Read(const Event& event, uint8_t* buffer, size_t capacity) const;
 
   std::map<int, std::deque<Event>> queues_;
   std::map<int, int> polls_;
@@ -81,13 +87,29 @@ class FakeSocketApi : public SocketApi {
   int closed_ = 0;
 };
 
-// Records pauses instead of sleeping.
+// Records pauses instead of sleeping; no time passes. A poll takes what is queued with
+// one readability wait, which the fake sockets count as a poll. A pause first lets
+// `duringPause` place what arrives in it, then takes what is queued without a wait,
+// so it counts no poll.
 class CountingClock : public Clock {
  public:
   void Pause(int milliseconds) override { pauses.push_back(milliseconds); }
   void Idle() override { ++idles; }
+  bool Poll(int milliseconds, const Watch& watch) override {
+    const bool ended = watch(milliseconds * 1000);
+    Idle();
+    return ended;
+  }
+  bool PauseWatching(int milliseconds, const Watch& watch) override {
+    pauses.push_back(milliseconds);
+    if (duringPause) duringPause(pauses.size());
+    return watch(0);
+  }
+
   std::vector<int> pauses;
   int idles = 0;
+  // Called in every pause that watches, with the number of pauses so far (1 first).
+  std::function<void(size_t pause)> duringPause;
 };
 
 }  // namespace tarvix::testing
