@@ -38,6 +38,14 @@ class AppendOnlyList {
     }
     return true;
   }
+  // A new zero-filled node at the end, or null when memory for it cannot be had.
+  Node* PushEmpty() {
+    try {
+      return &nodes_.emplace_back();
+    } catch (const std::bad_alloc&) {
+      return nullptr;
+    }
+  }
   void RemoveAll() { nodes_.clear(); }
 
   // The first node for which `matches` holds, or null.

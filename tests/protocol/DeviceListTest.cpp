@@ -54,5 +54,27 @@ TEST(ShareListTest, RangeForWalksInAppendOrderWithoutRepeats) {
   EXPECT_EQ(shares.begin(), shares.end());
 }
 
+// A long share text: thousands of names, each named twice, kept once in the order of
+// their first mention; a name cut at 255 bytes is the same as its cut form.
+TEST(ShareListTest, ThousandsOfNamesKeepTheirOrderWithoutRepeats) {
+  std::string text;
+  for (int round = 0; round < 2; ++round)
+    for (int n = 0; n < 3000; ++n) text += "s" + std::to_string(n) + ":";
+  ShareList shares;
+  shares.AppendShareText(text);
+  ASSERT_EQ(shares.Count(), 3000);
+  int n = 0;
+  for (const ShareNode& node : shares) EXPECT_EQ(node.name, "s" + std::to_string(n++));
+  EXPECT_TRUE(shares.Contains("s2999"));
+  EXPECT_FALSE(shares.Contains("s3000"));
+
+  shares.Clear();
+  EXPECT_FALSE(shares.Contains("s1"));
+  shares.Append(std::string(300, 'x'));
+  shares.Append(std::string(255, 'x'));
+  EXPECT_EQ(shares.Count(), 1);
+  EXPECT_TRUE(shares.Contains(std::string(255, 'x')));
+}
+
 }  // namespace
 }  // namespace tarvix
