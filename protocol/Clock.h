@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <functional>
 
 namespace tarvix {
@@ -36,6 +37,12 @@ class Clock {
  private:
   // Spends `milliseconds` of real time in `watch`, slice by slice.
   bool WatchFor(int milliseconds, const Watch& watch);
+
+  // Where the last wait that ran its full time was due to end. A wait that follows
+  // it at once is counted from there, not from when it began, so that the few
+  // microseconds each wake-up comes late do not add up over a search's or an
+  // exchange's many waits: a run of waits ends when their nominal times say.
+  std::chrono::steady_clock::time_point scheduleEnd_{};
 };
 
 class SystemClock : public Clock {
