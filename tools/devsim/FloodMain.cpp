@@ -2,6 +2,7 @@
 // and benchmarks that check that the program's searches and queries hold up under it.
 #include <time.h>
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,6 +19,18 @@ constexpr int kExitUsage = 2;
 constexpr int kExitRefused = 3;
 constexpr int kExitSetup = 4;
 constexpr long kTickNanoseconds = 1000000;  // sends are paced in steps of 1 ms
+
+// SIGTERM or SIGINT end the flood early; it still says how much it sent.
+volatile std::sig_atomic_t stopRequested = 0;
+void OnStop(int) { stopRequested = 1; }
+
+void InstallStopHandler() {
+  struct sigaction action {};
+  action.sa_handler = OnStop;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
 
 double Seconds(const timespec& t) {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
@@ -37,7 +50,7 @@ long Flood(GroupSocket& socket, const FloodPlan& plan, long& failed) {
   clock_gettime(CLOCK_MONOTONIC, &start);
   const long ticks = static_cast<long>(plan.seconds * 1000);
   long sent = 0;
-  for (long tick = 0; tick < ticks && sent < plan.count; ++tick) {
+  for (long tick = 0; tick < ticks && sent < plan.count && stopRequested == 0; ++tick) {
     long due = static_cast<long>(static_cast<long long>(plan.rate) * (tick + 1) / 1000);
     if (due > plan.count) due = plan.count;
     for (; sent < due; ++sent)
@@ -71,6 +84,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "tarvix-flood: %s\n", error.c_str());
     return kExitSetup;
   }
+  InstallStopHandler();
+  std::printf("flooding %s at %ld a second\n", FormatIpv4(parsed.plan.interfaceAddress).c_str(),
+              parsed.plan.rate);
+  std::fflush(stdout);
   timespec begin{}, end{};
   clock_gettime(CLOCK_MONOTONIC, &begin);
   long failed = 0;
