@@ -2,7 +2,6 @@
 // and benchmarks that check that the program's searches and queries hold up under it.
 #include <time.h>
 
-#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "tools/devsim/FloodMix.h"
 #include "tools/devsim/GroupSocket.h"
 #include "tools/devsim/NamespaceGuard.h"
+#include "tools/devsim/StopSignal.h"
 
 namespace {
 
@@ -20,17 +20,6 @@ constexpr int kExitRefused = 3;
 constexpr int kExitSetup = 4;
 constexpr long kTickNanoseconds = 1000000;  // sends are paced in steps of 1 ms
 
-// SIGTERM or SIGINT end the flood early; it still says how much it sent.
-volatile std::sig_atomic_t stopRequested = 0;
-void OnStop(int) { stopRequested = 1; }
-
-void InstallStopHandler() {
-  struct sigaction action {};
-  action.sa_handler = OnStop;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
-}
 
 double Seconds(const timespec& t) {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
@@ -84,7 +73,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "tarvix-flood: %s\n", error.c_str());
     return kExitSetup;
   }
-  InstallStopHandler();
+  InstallStopHandler();  // SIGTERM or SIGINT end the flood early; it still reports
   std::printf("flooding %s at %ld a second\n", FormatIpv4(parsed.plan.interfaceAddress).c_str(),
               parsed.plan.rate);
   std::fflush(stdout);
