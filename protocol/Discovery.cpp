@@ -51,7 +51,7 @@ void DiscoverDevices(Network& network, DeviceList& devices, uint8_t selectorA, u
     return false;  // a search takes every reply of its round
   };
   network.PauseReceiving(kAfterSendPauseMs, all, collect);
-  for (int poll = 0; poll < kDiscoveryPollsPerInterface; ++poll) {
+  for (int poll = 0; poll < kDiscoveryPollsPerRound; ++poll) {
     if (poll > 0) network.PauseReceiving(kBetweenPollsPauseMs, all, collect);
     network.PollReceive(all, collect);
   }
