@@ -228,11 +228,11 @@ void CMainDlg::OnSearch() {
   searchButton_->setEnabled(false);
   protocol_.Search();
   searchButton_->setEnabled(true);
-  for (const tarvix::DeviceNode* node = protocol_.devices.Head(); node; node = node->next) {
-    int row = deviceList_->InsertItem(FromBytes(tarvix::FieldText(node->name)));
-    deviceList_->SetItemText(row, 1, FromBytes(tarvix::FieldText(node->address)));
-    deviceList_->SetItemText(row, 2, FromBytes(tarvix::FieldText(node->netmask)));
-    deviceList_->SetItemText(row, 3, FromBytes(tarvix::FieldText(node->gateway)));
+  for (const tarvix::DeviceNode& node : protocol_.devices) {
+    int row = deviceList_->InsertItem(FromBytes(tarvix::FieldText(node.name)));
+    deviceList_->SetItemText(row, 1, FromBytes(tarvix::FieldText(node.address)));
+    deviceList_->SetItemText(row, 2, FromBytes(tarvix::FieldText(node.netmask)));
+    deviceList_->SetItemText(row, 3, FromBytes(tarvix::FieldText(node.gateway)));
   }
   deviceSelected_ = 0;
 }

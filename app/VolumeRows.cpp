@@ -12,9 +12,9 @@ std::vector<VolumeRow> BuildVolumeRows(const ShareList& shares, const MappedDriv
                                        std::string_view deviceName,
                                        std::string_view deviceAddress) {
   std::vector<VolumeRow> rows;
-  for (const ShareNode* node = shares.Head(); node; node = node->next) {
+  for (const ShareNode& node : shares) {
     VolumeRow row;
-    row.name = system.ToSystemText(FieldText(node->name), kVolumeNameBuffer);
+    row.name = system.ToSystemText(FieldText(node.name), kVolumeNameBuffer);
     if (row.name.size() > kVolumeNameBuffer - 1) row.name.resize(kVolumeNameBuffer - 1);
     row.location = table.LocationOf(deviceName, deviceAddress, row.name);
     rows.push_back(std::move(row));

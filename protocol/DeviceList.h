@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "protocol/AppendOnlyList.h"
 #include "protocol/ProtocolConstants.h"
 
 namespace tarvix {
@@ -15,40 +16,29 @@ struct DeviceNode {
   uint8_t deviceId[kDeviceIdSize]{};
   char model[34]{};
   int interfaceIndex = 0;
-  DeviceNode* next = nullptr;
 };
 
 // The devices found by the last search, in the order their replies were accepted,
-// keyed by address text. The list owns its nodes.
-class DeviceList {
+// keyed by address text. The list owns its nodes; iterate it with range-for.
+class DeviceList : public AppendOnlyList<DeviceNode> {
  public:
-  DeviceList() = default;
-  ~DeviceList() { ClearDevices(); }
-  DeviceList(const DeviceList&) = delete;
-  DeviceList& operator=(const DeviceList&) = delete;
-
   // False when the node could not be made; the list is then unchanged.
   bool AppendDevice(std::string_view name, std::string_view address, std::string_view netmask,
                     std::string_view gateway, const uint8_t* deviceId, std::string_view model,
                     std::string_view dhcpFlag, int interfaceIndex);
   bool ContainsAddress(std::string_view address) const;
   // The first node whose address equals `address` byte for byte, or null.
-  DeviceNode* FindByAddress(std::string_view address) const;
-  void ClearDevices();
-  void ReleaseDevices() { ClearDevices(); }
-  bool IsEmpty() const { return count == 0; }
+  DeviceNode* FindByAddress(std::string_view address);
+  const DeviceNode* FindByAddress(std::string_view address) const;
+  void ClearDevices() { RemoveAll(); }
+  void ReleaseDevices() { RemoveAll(); }
 
-  const DeviceNode* Head() const { return head; }
-  int Count() const { return count; }
-
- private:
-  int count = 0;
-  DeviceNode* head = nullptr;
-  DeviceNode* tail = nullptr;
+  // The first node, or null.
+  const DeviceNode* Head() const { return First(); }
 };
 
 struct DeviceSession;
 // The node of the device that the session's selected address names, or null.
-DeviceNode* FindSelectedDevice(const DeviceList& devices, const DeviceSession& session);
+DeviceNode* FindSelectedDevice(DeviceList& devices, const DeviceSession& session);
 
 }  // namespace tarvix

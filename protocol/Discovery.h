@@ -6,7 +6,8 @@ namespace tarvix {
 class Network;
 class DeviceList;
 
-inline constexpr int kDiscoveryPollsPerInterface = 32;
+// The polls of one search round, which serves every interface at once.
+inline constexpr int kDiscoveryPollsPerRound = 32;
 
 // Rebuilds `devices` from the replies to one discovery request per interface.
 // A selector of 0 accepts any value of the reply's selector byte.

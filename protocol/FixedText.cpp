@@ -5,14 +5,20 @@
 
 namespace tarvix {
 
-void CopyField(char* field, size_t width, std::string_view text) {
-  if (width == 0) return;
+std::string_view FieldTextOf(std::string_view text, size_t width) {
+  if (width == 0) return {};
   size_t n = text.find('\0');
   if (n == std::string_view::npos) n = text.size();
   if (n > width - 1) n = width - 1;
+  return text.substr(0, n);
+}
+
+void CopyField(char* field, size_t width, std::string_view text) {
+  if (width == 0) return;
+  const std::string_view kept = FieldTextOf(text, width);
   // An empty view may carry a null pointer, which memcpy must never see.
-  if (n > 0) std::memcpy(field, text.data(), n);
-  field[n] = '\0';
+  if (!kept.empty()) std::memcpy(field, kept.data(), kept.size());
+  field[kept.size()] = '\0';
 }
 
 std::string_view FieldText(const char* field, size_t width) {

@@ -25,6 +25,9 @@ std::string_view FieldText(const char (&field)[N]) {
   return FieldText(field, N);
 }
 
+// The text that a field of `width` bytes holds after CopyField(text).
+std::string_view FieldTextOf(std::string_view text, size_t width);
+
 // Text of a received field of `width` bytes at `offset`, limited to the datagram.
 std::string_view ReadTextField(const uint8_t* datagram, size_t length, size_t offset, size_t width);
 

@@ -10,11 +10,15 @@ namespace tarvix {
 namespace {
 
 constexpr std::string_view kEmptyMark = "NULL";
+// Two ports of five fields are all that a port text can fill.
+constexpr size_t kUsedPieces = 10;
 
+// The first kUsedPieces pieces; the rest of the text is never read.
 std::vector<std::string_view> SplitPieces(std::string_view text) {
   std::vector<std::string_view> pieces;
+  pieces.reserve(kUsedPieces);
   size_t start = 0;
-  while (start <= text.size()) {
+  while (start <= text.size() && pieces.size() < kUsedPieces) {
     size_t end = text.find(':', start);
     if (end == std::string_view::npos) end = text.size();
     if (end > start) pieces.push_back(text.substr(start, end - start));
@@ -44,10 +48,15 @@ bool LanInfo::HasSecondPort() const { return FieldText(ports[0].name) == "LAN1";
 std::string WidenPortText(std::string_view text) {
   text = text.substr(0, std::min(text.size(), kMaxPortTextLength));
   std::string out;
-  for (size_t i = 0; i < text.size() && out.size() < kMaxPortTextLength; ++i) {
-    out.push_back(text[i]);
-    if (text[i] == ':' && i + 1 < text.size() && text[i + 1] == ':') out.append(kEmptyMark);
+  out.reserve(kMaxPortTextLength + kEmptyMark.size());
+  // Copy up to and with each ':' that another one follows, then the mark.
+  for (size_t at = text.find("::"); at != std::string_view::npos; at = text.find("::")) {
+    out.append(text.substr(0, at + 1));
+    out.append(kEmptyMark);
+    text.remove_prefix(at + 1);
+    if (out.size() >= kMaxPortTextLength) break;
   }
+  if (out.size() < kMaxPortTextLength) out.append(text);
   if (out.size() > kMaxPortTextLength) out.resize(kMaxPortTextLength);
   return out;
 }

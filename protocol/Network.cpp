@@ -9,8 +9,10 @@
 
 namespace tarvix {
 namespace {
-constexpr int kPollMicroseconds = 10000;
+constexpr int kPollMs = 10;
 constexpr int kMissPauseMs = 100;
+// Datagrams one look reads from a socket before the clock checks its time again.
+constexpr int kReadsPerLook = 64;
 }  // namespace
 
 Network::Network(SocketApi& sockets, Clock& clock) : sockets_(sockets), clock_(clock) {}
@@ -51,29 +53,52 @@ bool Network::SendToGroup(int i, const uint8_t* bytes, size_t length) {
   return sockets_.SendToGroup(table_.sendSockets[i], table_.addresses[i], bytes, length);
 }
 
-PollOutcome Network::PollReceive(int i) {
+bool Network::PollReceive(Slots slots, const Take& take) {
+  return clock_.Poll(kPollMs, [&](int slice) { return Look(slots, slice, take); });
+}
+
+bool Network::PauseReceiving(int milliseconds, Slots slots, const Take& take) {
+  return clock_.PauseWatching(milliseconds, [&](int slice) { return Look(slots, slice, take); });
+}
+
+bool Network::Look(Slots slots, int sliceMicroseconds, const Take& take) {
+  int sockets[kMaxInterfaces];
+  int owners[kMaxInterfaces];
+  size_t count = 0;
+  for (int i : slots) {
+    if (!ValidSlot(i) || count == kMaxInterfaces) continue;
+    owners[count] = i;
+    sockets[count++] = table_.receiveSockets[i];
+  }
+  bool readable[kMaxInterfaces] = {true, true, true, true, true, true, true, true};
+  // With no time to wait there is nothing to wait for: every socket is read until it
+  // has nothing queued.
+  if (sliceMicroseconds > 0 &&
+      sockets_.WaitAnyReadable(sockets, count, sliceMicroseconds, readable) !=
+          SocketApi::Wait::Readable)
+    return false;
+  for (size_t k = 0; k < count; ++k)
+    if (readable[k] && ReadQueued(owners[k], take)) return true;
+  return false;
+}
+
+bool Network::ReadQueued(int i, const Take& take) {
+  // The clock checks its time between looks, so one look reads a bounded number of
+  // datagrams even from a socket that never runs dry.
+  for (int reads = 0; reads < kReadsPerLook; ++reads) {
+    long n = sockets_.ReceiveNow(table_.receiveSockets[i], area_, kReceiveAreaSize);
+    if (n == SocketApi::kWouldBlock) return false;
+    if (n < 0 || static_cast<size_t>(n) > kReceiveAreaSize) continue;  // a failed read
+    received_ = static_cast<size_t>(n);
+    area_[received_] = 0;
+    if (take(i)) return true;
+  }
+  return false;
+}
+
+void Network::ForgetReceived() {
   received_ = 0;
   area_[0] = 0;
-  if (!ValidSlot(i)) {
-    clock_.Idle();
-    return PollOutcome::Nothing;
-  }
-  SocketApi::Wait wait = sockets_.WaitReadable(table_.receiveSockets[i], kPollMicroseconds);
-  PollOutcome outcome = PollOutcome::Nothing;
-  if (wait == SocketApi::Wait::Error) {
-    outcome = PollOutcome::ReadFailed;
-  } else if (wait == SocketApi::Wait::Readable) {
-    long n = sockets_.Receive(table_.receiveSockets[i], area_, kReceiveAreaSize);
-    if (n < 0 || static_cast<size_t>(n) > kReceiveAreaSize) {
-      outcome = PollOutcome::ReadFailed;
-    } else {
-      received_ = static_cast<size_t>(n);
-      area_[received_] = 0;
-      outcome = PollOutcome::Read;
-    }
-  }
-  clock_.Idle();
-  return outcome;
 }
 
 bool Network::IsOurReply(const uint8_t* datagram, size_t length) const {
@@ -85,35 +110,34 @@ std::string ReportedAddress(const uint8_t* datagram, size_t length) {
   return FormatAddress(datagram + kReportedAddressOffset);
 }
 
-Network::ExchangeStep Network::JudgeReply(uint8_t expectedType, const char* matchAddress,
-                                          size_t replyLength) const {
-  if (received_ == 0 || area_[0] != expectedType) return ExchangeStep::Skip;
-  if (received_ < std::max(kReplyHeaderSize, replyLength)) return ExchangeStep::Skip;
-  if (!IsOurReply(area_, received_)) return ExchangeStep::Miss;
-  if (matchAddress == nullptr) return ExchangeStep::Accept;
+bool Network::IsAnswer(uint8_t expectedType, const char* matchAddress,
+                       size_t replyLength) const {
+  if (received_ == 0 || area_[0] != expectedType) return false;
+  if (received_ < std::max(kReplyHeaderSize, replyLength)) return false;
+  if (!IsOurReply(area_, received_)) return false;
+  if (matchAddress == nullptr) return true;
   std::string reported = ReportedAddress(area_, received_);
-  if (reported.empty() || reported != matchAddress) return ExchangeStep::Miss;
-  return ExchangeStep::Accept;
+  return !reported.empty() && reported == matchAddress;
 }
 
 int Network::RunExchange(int i, const uint8_t* request, size_t length, uint8_t expectedType,
                          const char* matchAddress, int flushPolls, int missLimit,
                          size_t replyLength) {
-  for (int f = 0; f < flushPolls; ++f) PollReceive(i);
+  const int slot[] = {i};
+  // The flush reads for its whole time, so a late answer to an earlier request that
+  // arrives during it is not taken for the answer to this one.
+  const Take discard = [](int) { return false; };
+  for (int f = 0; f < flushPolls; ++f) PollReceive(slot, discard);
+  ForgetReceived();
   SendToGroup(i, request, length);
-  int misses = 0;
-  long skips = 0;
-  const long skipBudget = static_cast<long>(missLimit + 1) * kSkipsPerMiss;
-  for (;;) {
-    PollOutcome outcome = PollReceive(i);
-    ExchangeStep step = ExchangeStep::Miss;
-    if (outcome == PollOutcome::ReadFailed) step = ExchangeStep::Skip;
-    if (outcome == PollOutcome::Read) step = JudgeReply(expectedType, matchAddress, replyLength);
-    if (step == ExchangeStep::Accept) return 1;
-    if (step == ExchangeStep::Skip && ++skips <= skipBudget) continue;
-    if (++misses > missLimit) return 0;
-    clock_.Pause(kMissPauseMs);
+  const Take answer = [&](int) { return IsAnswer(expectedType, matchAddress, replyLength); };
+  for (int misses = 0;;) {
+    if (PollReceive(slot, answer)) return 1;
+    if (++misses > missLimit) break;
+    if (PauseReceiving(kMissPauseMs, slot, answer)) return 1;
   }
+  ForgetReceived();
+  return 0;
 }
 
 }  // namespace tarvix

@@ -1,6 +1,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
 
 #include "protocol/ClientId.h"
 #include "protocol/Clock.h"
@@ -10,18 +13,22 @@
 
 namespace tarvix {
 
-enum class PollOutcome { Nothing, ReadFailed, Read };
-
-// Reads and foreign datagrams that do not count against a wait are still bounded:
-// an exchange may skip this many per allowed miss, after which each skipped read
-// counts as a miss (with its pause). So a flood cannot keep an exchange alive forever.
-inline constexpr int kSkipsPerMiss = 32;
-
 // The process-wide network state: the interface table with its sockets, the client
 // identity, the receive area, and the one send-and-wait procedure of all requests.
+//
+// Every wait reads its sockets for the whole of its time: a poll is a readability wait
+// of 10 ms, a pause goes on reading instead of sleeping, and each reads everything that
+// is queued, not one datagram. A wait ends early only when the datagram it is for has
+// come, so however many datagrams of other kinds arrive, no wait runs longer than its
+// nominal time, and a reply is taken when it arrives, not at the next poll.
 class Network {
  public:
   enum class State { NotStarted, Started, Stopped };
+  // What a wait does with each datagram it reads, which it finds in the receive area:
+  // true when it is the one the wait is for; the wait then ends and leaves it there.
+  using Take = std::function<bool(int interfaceIndex)>;
+  // Interface indices whose receiving sockets a wait reads.
+  using Slots = std::span<const int>;
 
   Network(SocketApi& sockets, Clock& clock);
   Network(const Network&) = delete;
@@ -32,17 +39,29 @@ class Network {
   void StopNetwork();
 
   bool SendToGroup(int interfaceIndex, const uint8_t* bytes, size_t length);
-  PollOutcome PollReceive(int interfaceIndex);
+  // One poll of the slots' receiving sockets, all at once: 10 ms in which every
+  // datagram that is or comes readable is read and handed to `take`. Failed reads and
+  // datagrams longer than the receive area are skipped. True when `take` ended it.
+  bool PollReceive(Slots slots, const Take& take);
+  // A pause that goes on reading the same way.
+  bool PauseReceiving(int milliseconds, Slots slots, const Take& take);
   bool IsOurReply(const uint8_t* datagram, size_t length) const;
 
   // 1 with the accepted reply in the receive area, 0 on failure. `matchAddress` null
   // means "no match address"; an empty text matches nothing.
   //
+  // After the flush polls and the request, the exchange runs steps of one poll and,
+  // while misses are left, one pause of 100 ms. A step that ends without the answer is
+  // one miss, whatever it read (nothing, replies of the expected type for another
+  // requester or another address, other types), so a burst of foreign replies costs
+  // one miss, and the exchange fails after exactly (miss limit + 1) polls and (miss
+  // limit) pauses.
+  //
   // The receive area is reused and only the byte after a datagram is cleared, so a
   // reader that looked past a short reply would see an earlier datagram's bytes. A
   // reply is therefore accepted only when it carries the whole reply header and the
   // `replyLength` bytes that the caller's reader needs; a shorter one is skipped like
-  // a failed read (it is not an answer, so it costs no miss).
+  // a failed read.
   int RunExchange(int interfaceIndex, const uint8_t* request, size_t length,
                   uint8_t expectedType, const char* matchAddress, int flushPolls,
                   int missLimit, size_t replyLength = kReplyHeaderSize);
@@ -57,10 +76,12 @@ class Network {
   Clock& GetClock() { return clock_; }
 
  private:
-  enum class ExchangeStep { Skip, Miss, Accept };
-  ExchangeStep JudgeReply(uint8_t expectedType, const char* matchAddress,
-                          size_t replyLength) const;
+  bool IsAnswer(uint8_t expectedType, const char* matchAddress, size_t replyLength) const;
   bool ValidSlot(int interfaceIndex) const;
+  // Reads what arrives on the slots within `sliceMicroseconds` (0: only what is queued).
+  bool Look(Slots slots, int sliceMicroseconds, const Take& take);
+  bool ReadQueued(int interfaceIndex, const Take& take);
+  void ForgetReceived();
 
   SocketApi& sockets_;
   Clock& clock_;

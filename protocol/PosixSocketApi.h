@@ -14,6 +14,9 @@ class PosixSocketApi : public SocketApi {
                    size_t length) override;
   Wait WaitReadable(int socket, int timeoutMicroseconds) override;
   long Receive(int socket, uint8_t* buffer, size_t capacity) override;
+  Wait WaitAnyReadable(const int* sockets, size_t count, int timeoutMicroseconds,
+                       bool* readable) override;
+  long ReceiveNow(int socket, uint8_t* buffer, size_t capacity) override;
   void Close(int socket) override;
 };
 

@@ -11,6 +11,8 @@ namespace tarvix {
 class SocketApi {
  public:
   enum class Wait { Readable, Nothing, Error };
+  // What ReceiveNow returns when no datagram is queued.
+  static constexpr long kWouldBlock = -2;
 
   virtual ~SocketApi() = default;
 
@@ -35,6 +37,20 @@ class SocketApi {
   // case it was cut), or -1 on failure.
   virtual long Receive(int socket, uint8_t* buffer, size_t capacity) = 0;
   virtual void Close(int socket) = 0;
+
+  // The protocol waits on all its receiving sockets at once and reads each one empty,
+  // through the two calls below. Their defaults are made of the one-socket calls above,
+  // for sockets that have no better way (doubles whose datagrams are there at once).
+
+  // A readability wait on `count` sockets together: marks in `readable` each socket
+  // with a datagram queued, and returns Readable when there is one, Nothing when the
+  // time ran out first. The default waits only when there is a single socket; with
+  // several it looks at each in turn without waiting.
+  virtual Wait WaitAnyReadable(const int* sockets, size_t count, int timeoutMicroseconds,
+                               bool* readable);
+  // Reads one queued datagram without waiting: its full length as Receive gives it,
+  // -1 on a failed read, or kWouldBlock when none is queued.
+  virtual long ReceiveNow(int socket, uint8_t* buffer, size_t capacity);
 };
 
 }  // namespace tarvix

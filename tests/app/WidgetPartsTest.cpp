@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -54,6 +56,30 @@ TEST(QtEventClock, KeepsHandlingEventsWhileItWaits) {
                             Qt::QueuedConnection);
   clock.Idle();
   EXPECT_TRUE(posted);
+}
+
+// A wait that watches sockets hands them slices of at most 10 ms and handles the
+// window's events between the slices; the wait ends as soon as its watch says so.
+TEST(QtEventClock, WatchedWaitsKeepHandlingEventsBetweenShortSlices) {
+  QtEventClock clock;
+  bool timerRan = false;
+  QTimer::singleShot(0, [&] { timerRan = true; });
+  int longest = 0;
+  bool sawTimer = false;
+  int calls = 0;
+  EXPECT_FALSE(clock.PauseWatching(60, [&](int slice) {
+    longest = std::max(longest, slice);
+    sawTimer = sawTimer || timerRan;
+    ++calls;
+    return false;
+  }));
+  EXPECT_GT(calls, 0);
+  EXPECT_LE(longest, QtEventClock::kSliceMicroseconds);
+  EXPECT_TRUE(sawTimer);  // handled between two slices, while the wait went on
+
+  calls = 0;
+  EXPECT_TRUE(clock.Poll(10, [&](int) { return ++calls == 1; }));
+  EXPECT_EQ(calls, 1);
 }
 
 TEST(StorageUtilityApp, ExitsWithOneAndNoWindowWhenTheNetworkCannotStart) {

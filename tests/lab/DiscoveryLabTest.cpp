@@ -63,7 +63,7 @@ TEST_F(DiscoveryLabTest, DevicesOnTwoLinks) {
   EXPECT_EQ(protocol.network.Interfaces().count, 2);
   protocol.Search();
   std::set<std::string> names;
-  for (const DeviceNode* n = protocol.devices.Head(); n; n = n->next) names.insert(n->name);
+  for (const DeviceNode& n : protocol.devices) names.insert(n.name);
   EXPECT_EQ(names, (std::set<std::string>{"Alpha", "Beta", "Twice", "Gamma"}));
   EXPECT_EQ(protocol.devices.Count(), 4);
 

@@ -59,12 +59,45 @@ SocketApi::Wait FakeSocketApi::WaitReadable(int socket, int) {
 }
 
 long FakeSocketApi::Receive(int, uint8_t* buffer, size_t capacity) {
-  if (pending_.kind == Event::Fail) return -1;
+  return Read(pending_, buffer, capacity);
+}
+
+long FakeSocketApi::Read(const Event& event, uint8_t* buffer, size_t capacity) const {
+  if (event.kind == Event::Fail) return -1;
   if (receiveFill >= 0) std::memset(buffer, receiveFill, capacity);
-  size_t n = std::min(capacity, pending_.bytes.size());
+  size_t n = std::min(capacity, event.bytes.size());
   // An empty datagram's vector may hold no storage at all: memcpy must not see it.
-  if (n > 0) std::memcpy(buffer, pending_.bytes.data(), n);
-  return static_cast<long>(pending_.bytes.size());
+  if (n > 0) std::memcpy(buffer, event.bytes.data(), n);
+  return static_cast<long>(event.bytes.size());
+}
+
+bool FakeSocketApi::HasQueued(int i) const {
+  auto q = queues_.find(i);
+  return (q != queues_.end() && !q->second.empty()) || endless.count(i);
+}
+
+SocketApi::Wait FakeSocketApi::WaitAnyReadable(const int* sockets, size_t count, int,
+                                               bool* readable) {
+  Wait result = Wait::Nothing;
+  for (size_t k = 0; k < count; ++k) {
+    int i = InterfaceOfReceiveSocket(sockets[k]);
+    ++polls_[i];
+    readable[k] = HasQueued(i);
+    if (readable[k]) result = Wait::Readable;
+  }
+  return result;
+}
+
+long FakeSocketApi::ReceiveNow(int socket, uint8_t* buffer, size_t capacity) {
+  int i = InterfaceOfReceiveSocket(socket);
+  auto& q = queues_[i];
+  if (q.empty()) {
+    auto flood = endless.find(i);
+    return flood == endless.end() ? kWouldBlock : Read(flood->second, buffer, capacity);
+  }
+  Event event = std::move(q.front());
+  q.pop_front();
+  return Read(event, buffer, capacity);
 }
 
 void FakeSocketApi::Close(int) { ++closed_; }

@@ -12,8 +12,9 @@ namespace tarvix::testing {
 using Bytes = std::vector<uint8_t>;
 
 // A scripted stand-in for the system's sockets: each interface has a queue of what
-// its next polls see, and a responder may queue replies when a request is sent.
-// It counts polls and sends, so tests check waits without waiting. The protocol's
+// its next reads see, and a responder may queue replies when a request is sent.
+// It counts polls (readability waits, one per interface waited on) and sends, so
+// tests check waits without waiting. The protocol's
 // own tests use it for what a network can do to one exchange (floods, failed and
 // oversized reads); ScriptedSocketApi plays whole devices for the window instead.
 class FakeSocketApi : public SocketApi {
@@ -29,7 +30,7 @@ class FakeSocketApi : public SocketApi {
   std::vector<std::string> localAddresses = {"10.77.1.1"};
   bool startupFails = false;
   Responder responder;
-  // When set, every poll that finds its queue empty sees this event (a flood).
+  // When set, every read that finds its queue empty sees this event (a flood).
   std::map<int, Event> endless;
   // When 0..255, every read first fills the caller's whole buffer with this byte, so
   // a reader that looks past the datagram finds it in its result.
@@ -62,6 +63,9 @@ class FakeSocketApi : public SocketApi {
   Wait WaitReadable(int socket, int timeoutMicroseconds) override;
   long Receive(int socket, uint8_t* buffer, size_t capacity) override;
   void Close(int socket) override;
+  Wait WaitAnyReadable(const int* sockets, size_t count, int timeoutMicroseconds,
+                       bool* readable) override;
+  long ReceiveNow(int socket, uint8_t* buffer, size_t capacity) override;
 
   bool cleanedUp = false;
 
@@ -72,6 +76,8 @@ class FakeSocketApi : public SocketApi {
   }
   int InterfaceOfReceiveSocket(int socket) const;
   int InterfaceOfAddress(const std::string& address) const;
+  bool HasQueued(int interfaceIndex) const;
+  long Read(const Event& event, uint8_t* buffer, size_t capacity) const;
 
   std::map<int, std::deque<Event>> queues_;
   std::map<int, int> polls_;

@@ -213,7 +213,7 @@ TEST_F(DeviceCommandsTest, ShareListSplitsAndDropsRepeats) {
   AnswerWith("HDD_1::Public:HDD_1:Media:");
   ASSERT_EQ(commands.QueryShareList(), 1);
   std::vector<std::string> names;
-  for (const ShareNode* n = protocol.shares.Head(); n; n = n->next) names.push_back(n->name);
+  for (const ShareNode& n : protocol.shares) names.push_back(n.name);
   EXPECT_EQ(names, (std::vector<std::string>{"HDD_1", "Public", "Media"}));
   sockets.responder = nullptr;
   EXPECT_EQ(commands.QueryShareList(), 0);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "protocol/FixedText.h"
 #include "protocol/LanInfo.h"
@@ -78,6 +80,32 @@ TEST(LanInfoPorts, ASecondPortOnlyAfterLan1) {
     ParsePortText(c.portText, info);
     EXPECT_EQ(info.PortCount(), c.count) << c.portText;
     EXPECT_EQ(info.HasSecondPort(), c.count == 2) << c.portText;
+  }
+}
+
+// The widening character by character, as the rule reads: after every ':' that
+// another ':' follows comes "NULL", and the result stops at 511 characters.
+std::string WidenedOneByOne(std::string_view text) {
+  text = text.substr(0, std::min(text.size(), kMaxPortTextLength));
+  std::string out;
+  for (size_t i = 0; i < text.size() && out.size() < kMaxPortTextLength; ++i) {
+    out.push_back(text[i]);
+    if (text[i] == ':' && i + 1 < text.size() && text[i + 1] == ':') out += "NULL";
+  }
+  return out.substr(0, kMaxPortTextLength);
+}
+
+TEST(LanInfoTest, WideningAgreesWithTheRuleOnManyTexts) {
+  uint32_t seed = 12345;
+  for (int n = 0; n < 3000; ++n) {
+    std::string text;
+    seed = seed * 1103515245u + 12345u;
+    const size_t length = (seed >> 8) % 700;
+    for (size_t i = 0; i < length; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      text.push_back((seed >> 16) % 3 == 0 ? 'a' : ':');
+    }
+    ASSERT_EQ(WidenPortText(text), WidenedOneByOne(text)) << text;
   }
 }
 

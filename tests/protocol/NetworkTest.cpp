@@ -59,21 +59,72 @@ TEST_F(NetworkTest, MissLimitsEndAfterTheirCounts) {
   }
 }
 
-TEST_F(NetworkTest, ForeignAndMisaddressedRepliesCostAMissEach) {
+// Replies for another requester or from another address are never taken; the steps
+// they arrive in end without the answer, each as one miss.
+TEST_F(NetworkTest, ForeignAndMisaddressedRepliesAreNotTaken) {
   FakeDevice other = device;
   other.address[3] = 9;
-  sockets.Queue(0, QueryReplyBytes(kOtherClient, device, "1"));
-  sockets.Queue(0, QueryReplyBytes(kClientId, other, "1"));
-  sockets.Queue(0, QueryReplyBytes(kClientId, device, "1"));
+  sockets.Queue(0, QueryReplyBytes(kOtherClient, device, "x"));
+  sockets.Queue(0, QueryReplyBytes(kClientId, other, "x"));
+  clock.duringPause = [&](size_t pause) {
+    if (pause == 1) sockets.Queue(0, QueryReplyBytes(kClientId, other, "x"));
+    if (pause == 2) sockets.Queue(0, QueryReplyBytes(kClientId, device, "1"));
+  };
   EXPECT_EQ(Exchange("10.77.1.2", 0, 20), 1);
   EXPECT_EQ(clock.pauses.size(), 2u);
   EXPECT_EQ(ReadValueText(protocol.network.ReceiveArea(), protocol.network.ReceivedLength()), "1");
 }
 
+// A foreign reply in each of the first three steps: with miss limit 2 the exchange
+// ends after its third poll, before the pause in which the right reply would come.
 TEST_F(NetworkTest, MissLimitReachedBeforeTheRightReplyArrives) {
-  for (int i = 0; i < 3; ++i) sockets.Queue(0, QueryReplyBytes(kOtherClient, device, "x"));
-  sockets.Queue(0, QueryReplyBytes(kClientId, device, "1"));
+  sockets.Queue(0, QueryReplyBytes(kOtherClient, device, "x"));
+  clock.duringPause = [&](size_t pause) {
+    sockets.Queue(0, pause < 3 ? QueryReplyBytes(kOtherClient, device, "x")
+                               : QueryReplyBytes(kClientId, device, "1"));
+  };
   EXPECT_EQ(Exchange("10.77.1.2", 0, 2), 0);
+  EXPECT_EQ(sockets.polls(0), 3);
+  EXPECT_EQ(clock.pauses, std::vector<int>(2, 100));
+}
+
+// However many of them come in one step, replies of the expected type that are not
+// the answer cost that step one miss: the exchange keeps all its steps.
+TEST_F(NetworkTest, ForeignBurstInOneStepCostsOneMiss) {
+  for (int n = 0; n < 30; ++n) sockets.Queue(0, QueryReplyBytes(kOtherClient, device, "x"));
+  clock.duringPause = [&](size_t pause) {
+    if (pause == 2) sockets.Queue(0, QueryReplyBytes(kClientId, device, "1"));
+  };
+  EXPECT_EQ(Exchange("10.77.1.2", 0, 2), 1);
+  EXPECT_EQ(clock.pauses.size(), 2u);
+
+  clock.duringPause = nullptr;
+  clock.pauses.clear();
+  int polls = sockets.polls(0);
+  for (int n = 0; n < 30; ++n) sockets.Queue(0, QueryReplyBytes(kOtherClient, device, "x"));
+  EXPECT_EQ(Exchange("10.77.1.2", 0, 2), 0);
+  EXPECT_EQ(sockets.polls(0) - polls, 3);
+  EXPECT_EQ(clock.pauses, std::vector<int>(2, 100));
+}
+
+// The answer is taken when it arrives: in the pause, with no poll after it.
+TEST_F(NetworkTest, ReplyArrivingMidPauseIsTakenAtOnce) {
+  clock.duringPause = [&](size_t pause) {
+    if (pause == 1) sockets.Queue(0, QueryReplyBytes(kClientId, device, "1"));
+  };
+  EXPECT_EQ(Exchange("10.77.1.2", 11, 20), 1);
+  EXPECT_EQ(sockets.polls(0), 11 + 1);
+  EXPECT_EQ(clock.pauses, std::vector<int>{100});
+  EXPECT_EQ(ReadValueText(protocol.network.ReceiveArea(), protocol.network.ReceivedLength()), "1");
+}
+
+// What is queued before the request (late answers to an earlier one) is read and
+// dropped by the flush, all of it, and never taken for the answer.
+TEST_F(NetworkTest, FlushDiscardsEverythingQueuedBeforeTheRequest) {
+  for (int n = 0; n < 100; ++n) sockets.Queue(0, QueryReplyBytes(kClientId, device, "old"));
+  EXPECT_EQ(Exchange("10.77.1.2", 11, 20), 0);
+  EXPECT_EQ(sockets.polls(0), 11 + 21);
+  EXPECT_EQ(clock.pauses, std::vector<int>(20, 100));
 }
 
 TEST_F(NetworkTest, OtherTypesAndFailedReadsAreSkippedWithoutPause) {
@@ -83,7 +134,7 @@ TEST_F(NetworkTest, OtherTypesAndFailedReadsAreSkippedWithoutPause) {
   sockets.Queue(0, QueryReplyBytes(kClientId, device, "ok"));
   EXPECT_EQ(Exchange("10.77.1.2", 0, 20), 1);
   EXPECT_TRUE(clock.pauses.empty());
-  EXPECT_EQ(sockets.polls(0), 4);
+  EXPECT_EQ(sockets.polls(0), 1);  // one poll reads everything queued
 }
 
 // A reply shorter than the header, or than what the caller's reader needs, is not an
@@ -105,7 +156,7 @@ TEST_F(NetworkTest, RepliesTooShortForTheirReaderAreSkipped) {
                                            20, c.replyLength),
               1);
     EXPECT_EQ(protocol.network.ReceivedLength(), c.shortLength + 1) << c.replyLength;
-    EXPECT_EQ(sockets.polls(0) - polls, 2) << c.replyLength;
+    EXPECT_EQ(sockets.polls(0) - polls, 1) << c.replyLength;
     EXPECT_TRUE(clock.pauses.empty()) << c.replyLength;
   }
   // Without a longer one the short reply leaves the exchange to fail after its full wait.
@@ -128,18 +179,30 @@ TEST_F(NetworkTest, EmptyMatchAddressMatchesNothing) {
   EXPECT_EQ(clock.pauses.size(), 10u);
 }
 
-// A flood of foreign datagrams or failed reads must not keep an exchange alive:
-// past its skip budget each skipped read counts as a miss.
-TEST_F(NetworkTest, FloodIsBoundedBySkipBudget) {
-  sockets.endless[0] = {FakeSocketApi::Event::Datagram, DiscoveryReplyBytes(2, kClientId, device)};
-  EXPECT_EQ(Exchange("10.77.1.2", 0, 10), 0);
-  EXPECT_EQ(sockets.polls(0), 11 * kSkipsPerMiss + 11);
-  EXPECT_EQ(clock.pauses.size(), 10u);
+// A flood of foreign datagrams or failed reads neither keeps an exchange alive nor
+// hides its answer: the exchange keeps its own polls and pauses, and the answer that
+// comes in the middle of the flood is taken.
+TEST_F(NetworkTest, FloodNeitherLengthensAnExchangeNorHidesItsAnswer) {
+  const FakeSocketApi::Event floods[] = {
+      {FakeSocketApi::Event::Datagram, DiscoveryReplyBytes(2, kClientId, device)},
+      {FakeSocketApi::Event::Fail, {}},
+      {FakeSocketApi::Event::Oversize, Bytes(5000, 4)}};
+  for (const FakeSocketApi::Event& flood : floods) {
+    sockets.endless[0] = flood;
+    clock.pauses.clear();
+    clock.duringPause = nullptr;
+    int before = sockets.polls(0);
+    EXPECT_EQ(Exchange("10.77.1.2", 0, 10), 0);
+    EXPECT_EQ(sockets.polls(0) - before, 11);
+    EXPECT_EQ(clock.pauses, std::vector<int>(10, 100));
 
-  sockets.endless[0] = {FakeSocketApi::Event::Fail, {}};
-  int before = sockets.polls(0);
-  EXPECT_EQ(Exchange("10.77.1.2", 0, 10), 0);
-  EXPECT_EQ(sockets.polls(0) - before, 11 * kSkipsPerMiss + 11);
+    clock.pauses.clear();
+    clock.duringPause = [&](size_t pause) {
+      if (pause == 3) sockets.Queue(0, QueryReplyBytes(kClientId, device, "1"));
+    };
+    EXPECT_EQ(Exchange("10.77.1.2", 0, 10), 1);
+    EXPECT_EQ(clock.pauses.size(), 3u);
+  }
 }
 
 }  // namespace

@@ -39,11 +39,12 @@ bool Discover::Parse(const CliArgs& args, std::ostream& err) {
 
 int Discover::Run(CliContext& context) {
   context.protocol.Search();
-  const DeviceNode* n = context.protocol.devices.Head();
   if (json_) context.out << "[";
-  for (bool first = true; n; n = n->next, first = false) {
-    if (json_) PrintJson(context.out, *n, first);
-    else PrintPlain(context.out, *n);
+  bool first = true;
+  for (const DeviceNode& n : context.protocol.devices) {
+    if (json_) PrintJson(context.out, n, first);
+    else PrintPlain(context.out, n);
+    first = false;
   }
   if (json_) context.out << (context.protocol.devices.IsEmpty() ? "]\n" : "\n]\n");
   return kSuccess;

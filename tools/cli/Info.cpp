@@ -47,8 +47,11 @@ void PrintPortsJson(std::ostream& out, const LanInfo& lan, bool present) {
 
 void PrintSharesJson(std::ostream& out, const ShareList& shares) {
   out << "[";
-  for (const ShareNode* n = shares.Head(); n; n = n->next)
-    out << (n == shares.Head() ? "" : ", ") << JsonString(FieldText(n->name));
+  const char* separator = "";
+  for (const ShareNode& n : shares) {
+    out << separator << JsonString(FieldText(n.name));
+    separator = ", ";
+  }
   out << "]";
 }
 
@@ -65,7 +68,7 @@ void PrintPlain(std::ostream& out, const std::string& address, Protocol& p,
         << FieldText(e.dhcpFlag) << "\n";
   }
   out << "  Shares:";
-  for (const ShareNode* n = p.shares.Head(); n; n = n->next) out << " " << FieldText(n->name);
+  for (const ShareNode& n : p.shares) out << " " << FieldText(n.name);
   out << (r.sharesAnswered ? "\n" : " (no answer)\n");
   for (int i = 0; i < 6; ++i)
     out << "  " << queries[i].key << ": " << (r.values[i] ? *r.values[i] : "(no answer)") << "\n";

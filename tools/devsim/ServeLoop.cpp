@@ -8,22 +8,11 @@
 #include <cstring>
 
 #include "tools/devsim/StateFile.h"
+#include "tools/devsim/StopSignal.h"
 
 namespace tarvix::devsim {
 
-volatile std::sig_atomic_t stopRequested = 0;
-
 namespace {
-
-void OnStopSignal(int) { stopRequested = 1; }
-
-void InstallStopHandler() {
-  struct sigaction action {};
-  action.sa_handler = OnStopSignal;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
-}
 
 // Null means wait without limit.
 const timespec* TimeoutUntil(std::optional<SendQueue::Clock::time_point> due, timespec& storage) {

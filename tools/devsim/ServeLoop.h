@@ -34,7 +34,4 @@ class ServeLoop {
   SendQueue queue_;
 };
 
-// Set by the signal handler that Run installs.
-extern volatile std::sig_atomic_t stopRequested;
-
 }  // namespace tarvix::devsim
