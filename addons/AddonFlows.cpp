@@ -8,8 +8,8 @@ namespace tarvix::addons {
 AddonFlows::AddonFlows(DeviceSession& session, AddonOperations& operations, Clock& clock,
                        settings::MessageBoxes& messages, AddonDialogs& dialogs,
                        const AddonServices& services, AdministratorCheck verifyAdministrator)
-    : context_{session,         operations,      state_,           messages, clock,
-               services.files,  services.drives, services.launcher, dialogs,  {}},
+    : context_{session,         operations,        state_,  messages, clock, services.files,
+               services.drives, services.launcher, dialogs, {}},
       verifyAdministrator_(std::move(verifyAdministrator)) {}
 
 InstallOutcome AddonFlows::OnLanguageButton(AddonWindow& window) {

@@ -19,8 +19,8 @@ struct AddonServices {
 class AddonFlows {
  public:
   AddonFlows(DeviceSession& session, AddonOperations& operations, Clock& clock,
-             settings::MessageBoxes& messages, AddonDialogs& dialogs,
-             const AddonServices& services, AdministratorCheck verifyAdministrator);
+             settings::MessageBoxes& messages, AddonDialogs& dialogs, const AddonServices& services,
+             AdministratorCheck verifyAdministrator);
   AddonFlows(const AddonFlows&) = delete;
   AddonFlows& operator=(const AddonFlows&) = delete;
 

@@ -19,8 +19,8 @@ class AddonOperations {
 
 // The text commands of an installation.
 inline constexpr std::uint8_t kCommandCodepage = 8;
-inline constexpr std::uint8_t kCommandPrepare = 10;  // "rw"
-inline constexpr std::uint8_t kCommandStop = 13;     // "stop"
+inline constexpr std::uint8_t kCommandPrepare = 10;     // "rw"
+inline constexpr std::uint8_t kCommandStop = 13;        // "stop"
 inline constexpr std::uint8_t kCommandBitTorrent = 14;  // "BT"
 
 }  // namespace tarvix::addons

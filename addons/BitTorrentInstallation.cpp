@@ -17,9 +17,11 @@ constexpr int kNotSupported = 2;
 
 int AskDiskState(AddonContext& context) {
   int state = AskDevice(context, &AddonOperations::QueryIdeOk, context.session.ideOk,
-                        kBitTorrentTries, kBitTorrentPauseMs, [](const Answer& a) {
+                        kBitTorrentTries, kBitTorrentPauseMs,
+                        [](const Answer& a) {
                           return (a.value >= 1 && a.value <= 4) || (a.value == 5 && a.answered);
-                        }).value;
+                        })
+                  .value;
   if (state >= 3 && state <= 5) {
     CopyField(context.session.ideOk, "3");
     state = 3;
@@ -29,8 +31,9 @@ int AskDiskState(AddonContext& context) {
 
 int AskSupport(AddonContext& context) {
   auto& field = context.session.btFirmware;
-  const Answer first = AskDevice(context, &AddonOperations::QueryBtFirmware, field, 1,
-                                 kBitTorrentFirstSupportPauseMs, [](const Answer&) { return true; });
+  const Answer first =
+      AskDevice(context, &AddonOperations::QueryBtFirmware, field, 1,
+                kBitTorrentFirstSupportPauseMs, [](const Answer&) { return true; });
   // A definite no is taken at once; anything else is asked again.
   if (first.value == kNotSupported && first.answered) return first.value;
   return AskDevice(context, &AddonOperations::QueryBtFirmware, field, kBitTorrentTries,
@@ -50,8 +53,7 @@ bool CheckBitTorrentSupport(AddonContext& context, const std::string& host) {
   const int disk = AskDiskState(context);
   const int support = AskSupport(context);
   switch (disk) {
-    case 1:
-      return Refuse(context, text::kNoHardDrives);
+    case 1: return Refuse(context, text::kNoHardDrives);
     case 2:
       context.messages.Show(text::kFormatHardDrive, text::kNoCaption, settings::MessageIcon::None);
       context.launcher.RunHidden(DeviceWebPagesCommand(host));
@@ -60,8 +62,7 @@ bool CheckBitTorrentSupport(AddonContext& context, const std::string& host) {
     case 3:
       if (support == kSupported) return true;
       return Refuse(context, text::kNoBitTorrent);
-    default:
-      return Refuse(context, text::kNoBitTorrent);
+    default: return Refuse(context, text::kNoBitTorrent);
   }
 }
 

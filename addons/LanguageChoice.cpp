@@ -32,10 +32,11 @@ std::optional<int> LanguageChoice::OnInitDialog() {
 
 bool LanguageChoice::CheckDiskState() {
   DeviceSession& session = context_.session;
-  int state = AskDevice(context_, &AddonOperations::QueryIdeOk, session.ideOk,
-                        kLanguageCheckTries, kLanguageCheckPauseMs, [](const Answer& a) {
-                          return a.value >= kNoDisk && a.value <= kReadyExtended;
-                        }).value;
+  int state =
+      AskDevice(context_, &AddonOperations::QueryIdeOk, session.ideOk, kLanguageCheckTries,
+                kLanguageCheckPauseMs,
+                [](const Answer& a) { return a.value >= kNoDisk && a.value <= kReadyExtended; })
+          .value;
   context_.state.extendedCodepages = 0;
   if (state == kReadyExtended) {
     context_.state.extendedCodepages = 1;
@@ -43,23 +44,15 @@ bool LanguageChoice::CheckDiskState() {
     CopyField(session.ideOk, "3");
   }
   switch (state) {
-    case kReady:
-      return true;
-    case kNoDisk:
-      GiveUp(text::kNoHardDrives);
-      return false;
+    case kReady: return true;
+    case kNoDisk: GiveUp(text::kNoHardDrives); return false;
     case kUnformatted:
-      context_.messages.Show(text::kFormatHardDrive, text::kNoCaption,
-                             settings::MessageIcon::None);
+      context_.messages.Show(text::kFormatHardDrive, text::kNoCaption, settings::MessageIcon::None);
       context_.launcher.RunHidden(DeviceWebPagesCommand(host_));
       context_.state.flowAbandoned = -1;
       return false;
-    case kUnicode:
-      GiveUp(text::kSupportsUnicode);
-      return false;
-    default:
-      GiveUp(text::kNoMultiLanguage);
-      return false;
+    case kUnicode: GiveUp(text::kSupportsUnicode); return false;
+    default: GiveUp(text::kNoMultiLanguage); return false;
   }
 }
 

@@ -7,16 +7,16 @@
 
 #include "app/CIpAddressCtrl.h"
 #include "app/COperationScope.h"
-#include "skin/CSkinButton.h"
-#include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
-#include "settings/DeviceSettings.h"  // complete types for the constructor's cleanup path
-#include "skin/DialogUnits.h"
+#include "app/WindowShape.h"
 #include "protocol/FixedText.h"
 #include "protocol/Protocol.h"
-#include "skin/SkinFonts.h"
+#include "settings/DeviceSettings.h"  // complete types for the constructor's cleanup path
+#include "skin/CSkinButton.h"
+#include "skin/CSkinListCtrl.h"
+#include "skin/DialogUnits.h"
 #include "skin/SkinBitmaps.h"
-#include "app/WindowShape.h"
+#include "skin/SkinFonts.h"
 
 using namespace tarvix::app;
 using namespace tarvix::skin;
@@ -65,8 +65,8 @@ const CMainDlg::ButtonRow CMainDlg::kButtons[] = {
      &CMainDlg::OnWebManagement},
     {kUnmapButton, &CMainDlg::unmapButton_, tarvix::skin::kFaceDisconnect,
      tarvix::skin::kFaceDisconnectLit, &CMainDlg::OnUnmapDrive},
-    {kMapButton, &CMainDlg::mapButton_, tarvix::skin::kFaceConnect,
-     tarvix::skin::kFaceConnectLit, &CMainDlg::OnMapDrive},
+    {kMapButton, &CMainDlg::mapButton_, tarvix::skin::kFaceConnect, tarvix::skin::kFaceConnectLit,
+     &CMainDlg::OnMapDrive},
     {kWidgetButton, &CMainDlg::widgetButton_, 0, 0, &CMainDlg::OnWidget},
     {kSearchButton, &CMainDlg::searchButton_, tarvix::skin::kFaceSearch,
      tarvix::skin::kFaceSearchLit, &CMainDlg::OnSearch},
@@ -74,8 +74,7 @@ const CMainDlg::ButtonRow CMainDlg::kButtons[] = {
 
 CMainDlg::CMainDlg(tarvix::Protocol& protocol, tarvix::platform::DriveService& drives,
                    const tarvix::platform::SystemInfo& system, QWidget* parent)
-    : CSkinDialog(MainWindowSkin(), parent), protocol_(protocol), drives_(drives),
-      system_(system) {
+    : CSkinDialog(MainWindowSkin(), parent), protocol_(protocol), drives_(drives), system_(system) {
   // A pop-up without caption or frame that still has its own taskbar button.
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   resize(kMainWindowSize);
@@ -126,8 +125,7 @@ QWidget* CMainDlg::CreateControl(const TemplateControl& control) {
       if (control.id == kGatewayField) gatewayField_ = field;
       return field;
     }
-    case ControlKind::Label:
-      return new QLabel(QString::fromLatin1(control.text), this);
+    case ControlKind::Label: return new QLabel(QString::fromLatin1(control.text), this);
     case ControlKind::DropDown: {
       auto* combo = new QComboBox(this);
       const QString items = QString::fromLatin1(control.text);
@@ -140,8 +138,7 @@ QWidget* CMainDlg::CreateControl(const TemplateControl& control) {
       if (control.id == kDriveCombo) driveCombo_ = combo;
       return combo;
     }
-    case ControlKind::Button:
-      break;
+    case ControlKind::Button: break;
   }
   auto* button = new CSkinButton(this);
   for (const ButtonRow& row : kButtons)
@@ -263,7 +260,8 @@ void CMainDlg::closeEvent(QCloseEvent* event) {
   // exchange: it is taken up again when the operation has ended.
   if (operations_.IsBusy()) {
     event->ignore();
-    operations_.WhenIdle([this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+    operations_.WhenIdle(
+        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
     return;
   }
   OnCloseRequest();

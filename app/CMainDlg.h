@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "skin/CSkinDialog.h"
 #include "app/CMainDlgAddons.h"
 #include "app/COperationState.h"
 #include "app/MainDlgTemplate.h"
 #include "app/MappedDriveTable.h"
 #include "settings/SettingsServices.h"
+#include "skin/CSkinDialog.h"
 
 class CMainDlgLanForm;
 class CMainDlgPanelView;

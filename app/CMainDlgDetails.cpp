@@ -4,14 +4,14 @@
 #include "app/CIpAddressCtrl.h"
 #include "app/CMainDlg.h"
 #include "app/COperationScope.h"
-#include "skin/CSkinListCtrl.h"
 #include "app/DriveLetterItems.h"
-#include "protocol/FixedText.h"
-#include "settings/PortSelection.h"
-#include "protocol/Protocol.h"
 #include "app/SelectedRow.h"
 #include "app/VolumeRows.h"
 #include "platform/SystemInfo.h"
+#include "protocol/FixedText.h"
+#include "protocol/Protocol.h"
+#include "settings/PortSelection.h"
+#include "skin/CSkinListCtrl.h"
 
 using namespace tarvix::app;
 

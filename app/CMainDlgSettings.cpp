@@ -3,8 +3,8 @@
 #include "app/CMainDlgLanForm.h"
 #include "app/CMainDlgPanelView.h"
 #include "app/COperationScope.h"
-#include "settings/DeviceSettings.h"
 #include "protocol/Protocol.h"
+#include "settings/DeviceSettings.h"
 #include "settings/qt/QtDialogRunners.h"
 #include "settings/qt/QtMessageBoxes.h"
 

@@ -1,8 +1,8 @@
 #include "app/CStorageUtilityApp.h"
 
 #include "app/CMainDlg.h"
-#include "protocol/Protocol.h"
 #include "app/QtEventClock.h"
+#include "protocol/Protocol.h"
 
 int CStorageUtilityApp::Run(tarvix::SocketApi& sockets, tarvix::platform::DriveService& drives,
                             const tarvix::platform::SystemInfo& system,

@@ -1,8 +1,8 @@
 #include "app/DriveLetterItems.h"
 
-#include "protocol/FixedText.h"
 #include "app/MappedDriveTable.h"
 #include "platform/DriveService.h"
+#include "protocol/FixedText.h"
 
 namespace tarvix::app {
 namespace {

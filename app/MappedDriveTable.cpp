@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "protocol/FixedText.h"
 #include "platform/DriveService.h"
+#include "protocol/FixedText.h"
 
 namespace tarvix::app {
 namespace {

@@ -1,9 +1,9 @@
 #include "app/VolumeRows.h"
 
-#include "protocol/FixedText.h"
 #include "app/MappedDriveTable.h"
-#include "protocol/ShareList.h"
 #include "platform/SystemInfo.h"
+#include "protocol/FixedText.h"
+#include "protocol/ShareList.h"
 
 namespace tarvix::app {
 

@@ -25,7 +25,6 @@ inline constexpr size_t kVolumeNameBuffer = 256;
 // One row per share of the selected device, in the device's order.
 std::vector<VolumeRow> BuildVolumeRows(const ShareList& shares, const MappedDriveTable& table,
                                        const platform::SystemInfo& system,
-                                       std::string_view deviceName,
-                                       std::string_view deviceAddress);
+                                       std::string_view deviceName, std::string_view deviceAddress);
 
 }  // namespace tarvix::app

@@ -4,8 +4,6 @@
 
 #include "app/CMainDlg.h"
 #include "app/CStorageUtilityApp.h"
-#include "settings/SettingsServices.h"
-#include "protocol/PosixSocketApi.h"
 #include "platform/linux/BookmarkDriveService.h"
 #include "platform/linux/DesktopEnvironment.h"
 #include "platform/linux/GtkBookmarks.h"
@@ -15,6 +13,8 @@
 #include "platform/linux/PosixProcessLauncher.h"
 #include "platform/linux/TcpReachabilityChecker.h"
 #include "platform/linux/XdgBrowserService.h"
+#include "protocol/PosixSocketApi.h"
+#include "settings/SettingsServices.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

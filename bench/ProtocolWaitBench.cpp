@@ -11,11 +11,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -125,7 +125,8 @@ const std::vector<SilentWait>& SilentWaits() {
          tarvix::CopyField(p.session.pendingAddress, "10.77.1.251");
          p.commands.SetStaticAddress();
        }},
-      {"SendTextCommand", Nominal(0, 10), [](Protocol& p) { p.commands.SendTextCommand(10, "rw"); }},
+      {"SendTextCommand", Nominal(0, 10),
+       [](Protocol& p) { p.commands.SendTextCommand(10, "rw"); }},
   };
   return waits;
 }
@@ -167,8 +168,8 @@ constexpr DelayedDevice kDelayed[] = {{15, 20}, {64, 21}, {105, 22}, {230, 23}};
 void ReplyLatency(benchmark::State& state) {
   Lab& lab = TheLab();
   const DelayedDevice& device = kDelayed[state.range(0)];
-  const uint8_t id[10] = {0x02, 0x54, 0x56, 0x00, 0x00, static_cast<uint8_t>(device.last - 19),
-                          10, 77, 1, device.last};
+  const uint8_t id[10] = {
+      0x02, 0x54, 0x56, 0x00, 0x00, static_cast<uint8_t>(device.last - 19), 10, 77, 1, device.last};
   const std::string address = "10.77.1." + std::to_string(device.last);
   const double delay = device.delayMs / 1000.0;
   double worst = 0, total = 0;
@@ -214,18 +215,30 @@ void StopDevices() {
 
 void RegisterBenchmarks(bool delayedDevice) {
   benchmark::RegisterBenchmark("DiscoveryRound", DiscoveryRound)
-      ->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+      ->Iterations(5)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
   benchmark::RegisterBenchmark("SearchInterfaces", SearchInterfaces)
-      ->Arg(1)->Arg(2)->Arg(4)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+      ->Arg(1)
+      ->Arg(2)
+      ->Arg(4)
+      ->Iterations(5)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
   for (const SilentWait& wait : SilentWaits()) {
-    benchmark::RegisterBenchmark(("Silent/" + std::string(wait.name)).c_str(),
-                                 [&wait](benchmark::State& s) { MeasureWait(s, wait.nominalSeconds, wait.run); })
-        ->Iterations(wait.nominalSeconds > 5 ? 1 : 2)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark(
+        ("Silent/" + std::string(wait.name)).c_str(),
+        [&wait](benchmark::State& s) { MeasureWait(s, wait.nominalSeconds, wait.run); })
+        ->Iterations(wait.nominalSeconds > 5 ? 1 : 2)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
   }
   if (delayedDevice)
     benchmark::RegisterBenchmark("ReplyLatency", ReplyLatency)
         ->DenseRange(0, static_cast<int>(std::size(kDelayed)) - 1)
-        ->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+        ->Iterations(10)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 }  // namespace

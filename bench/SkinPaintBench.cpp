@@ -48,7 +48,8 @@ class DeviceListScene {
 
 void Send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
   QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)),
-                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                    Qt::NoModifier);
   QApplication::sendEvent(target, &event);
 }
 

@@ -13,28 +13,28 @@
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
-#include <string>
 #include <cstdlib>
+#include <string>
 
 #include "addons/ProcessLauncherAdapter.h"
 #include "app/CMainDlg.h"
-#include "tests/app/WindowControls.h"
-#include "skin/CSkinButton.h"
-#include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
-#include "protocol/FixedText.h"
-#include "tests/support/LabGuard.h"
-#include "settings/LoginDialogRunner.h"
-#include "settings/MessageBoxes.h"
-#include "protocol/PosixSocketApi.h"
-#include "protocol/Protocol.h"
 #include "app/QtEventClock.h"
 #include "platform/linux/TcpReachabilityChecker.h"
+#include "protocol/FixedText.h"
+#include "protocol/PosixSocketApi.h"
+#include "protocol/Protocol.h"
+#include "settings/LoginDialogRunner.h"
+#include "settings/MessageBoxes.h"
+#include "skin/CSkinButton.h"
+#include "skin/CSkinListCtrl.h"
+#include "tests/app/WindowControls.h"
 #include "tests/mock/FakeBrowserService.h"
 #include "tests/mock/FakeDriveService.h"
+#include "tests/mock/FakeFileService.h"
 #include "tests/mock/FakeProcessLauncher.h"
 #include "tests/mock/FakeSystemInfo.h"
-#include "tests/mock/FakeFileService.h"
+#include "tests/support/LabGuard.h"
 
 using namespace tarvix::testing;
 
@@ -109,9 +109,10 @@ void LaunchWebOnSilentDevice(CMainDlg& window, PaintProbe& probe, QuietMessages&
   launch.start();
   web->click();
   const double seconds = static_cast<double>(launch.elapsed()) / 1000.0;
-  std::printf("longest paint gap during a web launch to a device silent on its web port: "
-              "%lld ms over %.2f s (target < 50 ms); shown: \"%s\"\n",
-              static_cast<long long>(probe.Longest()), seconds, messages.last.c_str());
+  std::printf(
+      "longest paint gap during a web launch to a device silent on its web port: "
+      "%lld ms over %.2f s (target < 50 ms); shown: \"%s\"\n",
+      static_cast<long long>(probe.Longest()), seconds, messages.last.c_str());
 }
 
 // The hidden language button for a selected device that never answers: the
@@ -128,9 +129,10 @@ void InstallLanguageOnSilentDevice(CMainDlg& window, tarvix::Protocol& protocol,
   install.start();
   language->click();
   const double seconds = static_cast<double>(install.elapsed()) / 1000.0;
-  std::printf("longest paint gap during a language install to a device silent on its disk "
-              "state: %lld ms over %.2f s (target < 50 ms); shown: \"%s\"\n",
-              static_cast<long long>(probe.Longest()), seconds, messages.last.c_str());
+  std::printf(
+      "longest paint gap during a language install to a device silent on its disk "
+      "state: %lld ms over %.2f s (target < 50 ms); shown: \"%s\"\n",
+      static_cast<long long>(probe.Longest()), seconds, messages.last.c_str());
 }
 
 }  // namespace

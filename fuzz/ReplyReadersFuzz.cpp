@@ -78,12 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   switch (size == 0 ? 0 : area[0]) {
     case kDiscoverReplyBasic:
     case kDiscoverReplyExtended:
-    case kDiscoverReplyModel:
-      ReadDiscovery(area, size);
-      break;
-    case kQueryReply:
-      ReadValue(area, size, size > 21 ? area[21] % 3 : 0);
-      break;
+    case kDiscoverReplyModel: ReadDiscovery(area, size); break;
+    case kQueryReply: ReadValue(area, size, size > 21 ? area[21] % 3 : 0); break;
     default:
       // Anything else must be refused by every reader, safely.
       ReadDiscovery(area, size);

@@ -13,8 +13,7 @@ struct PromptedCredentials {
 
 // Asks the user for credentials after a share refused the first ones; none
 // means the user cancelled. The GUI supplies a dialog.
-using CredentialPrompt =
-    std::function<std::optional<PromptedCredentials>(const std::string& remoteName,
-                                                     const std::string& account)>;
+using CredentialPrompt = std::function<std::optional<PromptedCredentials>(
+    const std::string& remoteName, const std::string& account)>;
 
 }  // namespace tarvix::platform

@@ -27,11 +27,11 @@ enum class DriveResult {
 // drive (used to authenticate before writing files to the share).
 struct ConnectRequest {
   char letter = '\0';
-  std::string remoteName;                // "\\SERVER\SHARE"
-  std::string account;                   // "DOMAIN\user", "user" or empty (guest)
-  std::optional<std::string> password;   // absent: the user's current credentials
-  bool persistent = true;                // survives the session (restored at next logon)
-  bool interactive = false;              // may ask the user for credentials once
+  std::string remoteName;               // "\\SERVER\SHARE"
+  std::string account;                  // "DOMAIN\user", "user" or empty (guest)
+  std::optional<std::string> password;  // absent: the user's current credentials
+  bool persistent = true;               // survives the session (restored at next logon)
+  bool interactive = false;             // may ask the user for credentials once
 };
 
 // The system's network drives: the 26-letter model of mapped shares.

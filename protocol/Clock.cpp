@@ -12,8 +12,8 @@ using Micros = std::chrono::microseconds;
 constexpr auto kFollowsWithin = std::chrono::milliseconds(2);
 
 int MicrosecondsUntil(steady_clock::time_point when) {
-  return static_cast<int>(std::max<Micros::rep>(
-      0, std::chrono::ceil<Micros>(when - steady_clock::now()).count()));
+  return static_cast<int>(
+      std::max<Micros::rep>(0, std::chrono::ceil<Micros>(when - steady_clock::now()).count()));
 }
 
 }  // namespace

@@ -37,7 +37,10 @@ void MoveNode(DeviceNode& node, std::string_view newAddress) {
 
 DeviceCommands::DeviceCommands(Network& network, DeviceList& devices, DeviceSession& session,
                                ShareList& shares)
-    : network_(network), devices_(devices), session_(session), shares_(shares),
+    : network_(network),
+      devices_(devices),
+      session_(session),
+      shares_(shares),
       trace_(StdoutTrace) {}
 
 std::string_view DeviceCommands::ReplyValue() const {
@@ -123,10 +126,10 @@ int DeviceCommands::SetDhcp() {
   if (!node) return 0;
   const bool present = session_.lanInfo.IsPresent();
   uint8_t request[kRequestBufferSize];
-  size_t length = BuildSetRequest(
-      network_.Id(), node->deviceId, kCmdSetDhcp, {}, {},
-      present ? reinterpret_cast<const uint8_t*>(&session_.lanInfo) : nullptr,
-      present ? sizeof(LanInfo) : 0, request);
+  size_t length =
+      BuildSetRequest(network_.Id(), node->deviceId, kCmdSetDhcp, {}, {},
+                      present ? reinterpret_cast<const uint8_t*>(&session_.lanInfo) : nullptr,
+                      present ? sizeof(LanInfo) : 0, request);
   if (!network_.RunExchange(node->interfaceIndex, request, length, kSetReply, nullptr, 0,
                             kMissDhcp))
     return 0;
@@ -146,11 +149,10 @@ int DeviceCommands::SetStaticAddress() {
   const uint8_t* payload = present ? reinterpret_cast<const uint8_t*>(&session_.lanInfo)
                                    : reinterpret_cast<const uint8_t*>(pending.data());
   uint8_t request[kRequestBufferSize];
-  size_t length = BuildSetRequest(network_.Id(), node->deviceId,
-                                  present ? kCmdSetLanInfo : kCmdSetAddress,
-                                  FieldText(session_.pendingNetmask),
-                                  FieldText(session_.pendingGateway), payload,
-                                  present ? sizeof(LanInfo) : pending.size(), request);
+  size_t length =
+      BuildSetRequest(network_.Id(), node->deviceId, present ? kCmdSetLanInfo : kCmdSetAddress,
+                      FieldText(session_.pendingNetmask), FieldText(session_.pendingGateway),
+                      payload, present ? sizeof(LanInfo) : pending.size(), request);
   if (!network_.RunExchange(node->interfaceIndex, request, length, kSetReply, nullptr, 0,
                             kMissStatic))
     return 0;
@@ -165,11 +167,10 @@ int DeviceCommands::SendTextCommand(uint8_t command, std::string_view text) {
   DeviceNode* node = FindSelectedDevice(devices_, session_);
   if (!node) return 0;
   uint8_t request[kRequestBufferSize];
-  size_t length = BuildSetRequest(network_.Id(), node->deviceId, command,
-                                  FieldText(session_.pendingNetmask),
-                                  FieldText(session_.pendingGateway),
-                                  reinterpret_cast<const uint8_t*>(text.data()), text.size(),
-                                  request);
+  size_t length =
+      BuildSetRequest(network_.Id(), node->deviceId, command, FieldText(session_.pendingNetmask),
+                      FieldText(session_.pendingGateway),
+                      reinterpret_cast<const uint8_t*>(text.data()), text.size(), request);
   if (length == 0) return 0;
   return network_.RunExchange(node->interfaceIndex, request, length, kSetReply,
                               session_.pendingAddress, 0, kMissShort);

@@ -19,8 +19,7 @@ class DeviceCommands {
   // Receives the trace lines of successful text queries ("ssl=1\n", ...).
   using TraceSink = std::function<void(std::string_view)>;
 
-  DeviceCommands(Network& network, DeviceList& devices, DeviceSession& session,
-                 ShareList& shares);
+  DeviceCommands(Network& network, DeviceList& devices, DeviceSession& session, ShareList& shares);
 
   void SetTraceSink(TraceSink sink) { trace_ = std::move(sink); }
 

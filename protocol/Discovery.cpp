@@ -16,8 +16,8 @@ constexpr int kBetweenPollsPauseMs = 20;
 
 bool SelectorAccepts(uint8_t wanted, uint8_t got) { return wanted == 0 || wanted == got; }
 
-void Examine(const Network& network, RoundReplies& replies, uint8_t selectorA,
-             uint8_t selectorB, int interfaceIndex) {
+void Examine(const Network& network, RoundReplies& replies, uint8_t selectorA, uint8_t selectorB,
+             int interfaceIndex) {
   const uint8_t* d = network.ReceiveArea();
   size_t length = network.ReceivedLength();
   if (!network.IsOurReply(d, length)) return;

@@ -73,9 +73,8 @@ bool Network::Look(Slots slots, int sliceMicroseconds, const Take& take) {
   bool readable[kMaxInterfaces] = {true, true, true, true, true, true, true, true};
   // With no time to wait there is nothing to wait for: every socket is read until it
   // has nothing queued.
-  if (sliceMicroseconds > 0 &&
-      sockets_.WaitAnyReadable(sockets, count, sliceMicroseconds, readable) !=
-          SocketApi::Wait::Readable)
+  if (sliceMicroseconds > 0 && sockets_.WaitAnyReadable(sockets, count, sliceMicroseconds,
+                                                        readable) != SocketApi::Wait::Readable)
     return false;
   for (size_t k = 0; k < count; ++k)
     if (readable[k] && ReadQueued(owners[k], take)) return true;
@@ -110,8 +109,7 @@ std::string ReportedAddress(const uint8_t* datagram, size_t length) {
   return FormatAddress(datagram + kReportedAddressOffset);
 }
 
-bool Network::IsAnswer(uint8_t expectedType, const char* matchAddress,
-                       size_t replyLength) const {
+bool Network::IsAnswer(uint8_t expectedType, const char* matchAddress, size_t replyLength) const {
   if (received_ == 0 || area_[0] != expectedType) return false;
   if (received_ < std::max(kReplyHeaderSize, replyLength)) return false;
   if (!IsOurReply(area_, received_)) return false;

@@ -62,9 +62,9 @@ class Network {
   // reply is therefore accepted only when it carries the whole reply header and the
   // `replyLength` bytes that the caller's reader needs; a shorter one is skipped like
   // a failed read.
-  int RunExchange(int interfaceIndex, const uint8_t* request, size_t length,
-                  uint8_t expectedType, const char* matchAddress, int flushPolls,
-                  int missLimit, size_t replyLength = kReplyHeaderSize);
+  int RunExchange(int interfaceIndex, const uint8_t* request, size_t length, uint8_t expectedType,
+                  const char* matchAddress, int flushPolls, int missLimit,
+                  size_t replyLength = kReplyHeaderSize);
 
   const uint8_t* ReceiveArea() const { return area_; }
   size_t ReceivedLength() const { return received_; }

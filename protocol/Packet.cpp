@@ -34,9 +34,7 @@ void PutHeader(uint8_t type, const ClientId& id, uint8_t* buffer) {
   std::memcpy(buffer + 1, id.bytes, kClientIdSize);
 }
 
-std::string Cut(std::string_view text, size_t max) {
-  return std::string(text.substr(0, max));
-}
+std::string Cut(std::string_view text, size_t max) { return std::string(text.substr(0, max)); }
 
 }  // namespace
 
@@ -57,8 +55,8 @@ size_t BuildQueryRequest(const ClientId& id, const uint8_t* deviceId, uint8_t co
 }
 
 size_t BuildSetRequest(const ClientId& id, const uint8_t* deviceId, uint8_t command,
-                       std::string_view netmask, std::string_view gateway,
-                       const uint8_t* payload, size_t payloadLength, uint8_t* buffer) {
+                       std::string_view netmask, std::string_view gateway, const uint8_t* payload,
+                       size_t payloadLength, uint8_t* buffer) {
   if (payloadLength > kRequestBufferSize - kSetHeaderSize) return 0;
   PutHeader(kSetRequest, id, buffer);
   std::memcpy(buffer + kDeviceIdOffset, deviceId, kDeviceIdSize);

@@ -15,8 +15,8 @@ size_t BuildDiscoverRequest(const ClientId& id, uint8_t* buffer);
 size_t BuildQueryRequest(const ClientId& id, const uint8_t* deviceId, uint8_t command,
                          const uint8_t* payload, size_t payloadLength, uint8_t* buffer);
 size_t BuildSetRequest(const ClientId& id, const uint8_t* deviceId, uint8_t command,
-                       std::string_view netmask, std::string_view gateway,
-                       const uint8_t* payload, size_t payloadLength, uint8_t* buffer);
+                       std::string_view netmask, std::string_view gateway, const uint8_t* payload,
+                       size_t payloadLength, uint8_t* buffer);
 
 // A discovery reply (types 2, 7 and 8) as the program reads it. Texts are already cut
 // to the widths of the device node.

@@ -6,8 +6,7 @@
 
 namespace tarvix {
 
-RoundReplies::RoundReplies(int interfaceCount)
-    : interfaces_(static_cast<size_t>(interfaceCount)) {}
+RoundReplies::RoundReplies(int interfaceCount) : interfaces_(static_cast<size_t>(interfaceCount)) {}
 
 void RoundReplies::Add(int interfaceIndex, DiscoveryReply reply) {
   if (interfaceIndex < 0 || static_cast<size_t>(interfaceIndex) >= interfaces_.size()) return;

@@ -12,8 +12,7 @@ constexpr size_t kFirstIndexSize = 16;
 
 // `name` must be shorter than the field.
 bool HoldsName(const ShareNode& node, std::string_view name) {
-  return node.name[name.size()] == '\0' &&
-         std::memcmp(node.name, name.data(), name.size()) == 0;
+  return node.name[name.size()] == '\0' && std::memcmp(node.name, name.data(), name.size()) == 0;
 }
 }  // namespace
 
@@ -24,7 +23,7 @@ void ShareList::Clear() {
 
 size_t ShareList::SlotOf(std::string_view name) const {
   const size_t mask = index_.size() - 1;
-  for (size_t slot = std::hash<std::string_view>{}(name) & mask;; slot = (slot + 1) & mask) {
+  for (size_t slot = std::hash<std::string_view>{}(name)&mask;; slot = (slot + 1) & mask) {
     const ShareNode* held = index_[slot];
     if (held == nullptr || HoldsName(*held, name)) return slot;
   }

@@ -5,9 +5,9 @@
 #include "res/IconArt.h"
 #include "res/SkinArt.h"
 #include "res/SkinArtParts.h"
+#include "res/SkinPalette.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinFonts.h"
-#include "res/SkinPalette.h"
 
 namespace tarvix::res::art {
 namespace {
@@ -103,7 +103,8 @@ std::vector<ArtHeading> MainWindowHeadings() {
   for (const art::Section& section : art::kSections) {
     const QString title = QString::fromLatin1(section.title);
     const QRect text = metrics.boundingRect(title).translated(art::kMarginLeft, section.baseline);
-    headings.push_back({title, text, art::RuleUnder(section, skin::FindSkinBitmap(skin::kBgMainWindow).width)});
+    headings.push_back(
+        {title, text, art::RuleUnder(section, skin::FindSkinBitmap(skin::kBgMainWindow).width)});
   }
   return headings;
 }

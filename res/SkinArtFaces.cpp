@@ -5,9 +5,9 @@
 #include <array>
 
 #include "res/SkinArtParts.h"
+#include "res/SkinPalette.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinFonts.h"
-#include "res/SkinPalette.h"
 
 namespace tarvix::res::art {
 namespace {
@@ -74,8 +74,9 @@ void DrawCaption(QPainter& p, const char* caption, QSize size) {
 }
 
 void DrawDisc(QPainter& p, Look look, bool lit, QSize size) {
-  const QColor disc = look == Look::CloseDisc ? (lit ? QColor(200, 24, 28) : QColor(238, 112, 112))
-                                              : (lit ? QColor(32, 112, 232) : QColor(142, 148, 158));
+  const QColor disc = look == Look::CloseDisc
+                          ? (lit ? QColor(200, 24, 28) : QColor(238, 112, 112))
+                          : (lit ? QColor(32, 112, 232) : QColor(142, 148, 158));
   const double r = size.width() / 2.0;
   p.setPen(QPen(disc.darker(130), 1));
   p.setBrush(disc);

@@ -47,7 +47,8 @@ void DrawDivider(QPainter& p, QSize size) {
 // Fills `size` with a gradient across the bar (top to bottom for a horizontal
 // bar's parts, left to right for a vertical one's).
 void FillAcross(QPainter& p, QSize size, bool horizontalBar, const QColor& from, const QColor& to) {
-  QLinearGradient gradient(0, 0, horizontalBar ? 0 : size.width(), horizontalBar ? size.height() : 0);
+  QLinearGradient gradient(0, 0, horizontalBar ? 0 : size.width(),
+                           horizontalBar ? size.height() : 0);
   gradient.setColorAt(0, from);
   gradient.setColorAt(1, to);
   p.fillRect(QRectF(0, 0, size.width(), size.height()), gradient);
@@ -62,10 +63,22 @@ void DrawArrow(QPainter& p, QSize size, Direction d, const Shades& s) {
   const QPointF c(size.width() / 2.0, size.height() / 2.0);
   QPolygonF mark;
   switch (d) {
-    case Direction::Left: mark << QPointF(c.x() - 2.5, c.y()) << QPointF(c.x() + 2, c.y() - 4) << QPointF(c.x() + 2, c.y() + 4); break;
-    case Direction::Right: mark << QPointF(c.x() + 2.5, c.y()) << QPointF(c.x() - 2, c.y() - 4) << QPointF(c.x() - 2, c.y() + 4); break;
-    case Direction::Up: mark << QPointF(c.x(), c.y() - 2.5) << QPointF(c.x() - 4, c.y() + 2) << QPointF(c.x() + 4, c.y() + 2); break;
-    case Direction::Down: mark << QPointF(c.x(), c.y() + 2.5) << QPointF(c.x() - 4, c.y() - 2) << QPointF(c.x() + 4, c.y() - 2); break;
+    case Direction::Left:
+      mark << QPointF(c.x() - 2.5, c.y()) << QPointF(c.x() + 2, c.y() - 4)
+           << QPointF(c.x() + 2, c.y() + 4);
+      break;
+    case Direction::Right:
+      mark << QPointF(c.x() + 2.5, c.y()) << QPointF(c.x() - 2, c.y() - 4)
+           << QPointF(c.x() - 2, c.y() + 4);
+      break;
+    case Direction::Up:
+      mark << QPointF(c.x(), c.y() - 2.5) << QPointF(c.x() - 4, c.y() + 2)
+           << QPointF(c.x() + 4, c.y() + 2);
+      break;
+    case Direction::Down:
+      mark << QPointF(c.x(), c.y() + 2.5) << QPointF(c.x() - 4, c.y() - 2)
+           << QPointF(c.x() + 4, c.y() - 2);
+      break;
   }
   p.setPen(Qt::NoPen);
   p.setBrush(s.mark);

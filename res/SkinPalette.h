@@ -24,9 +24,7 @@ inline const QColor kBottomBottom(12, 14, 18);
 inline const QColor kHeading(38, 46, 60);
 inline const QColor kRuleDark(150, 157, 170);
 
-inline QColor TitleStripAt(double y) {
-  return Mix(kTitleTop, kTitleBottom, y / kTitleStripHeight);
-}
+inline QColor TitleStripAt(double y) { return Mix(kTitleTop, kTitleBottom, y / kTitleStripHeight); }
 inline QColor BottomStripAt(double y) {
   return Mix(kBottomTop, kBottomBottom, (y - kBottomStripTop) / (574.0 - kBottomStripTop));
 }

@@ -24,8 +24,8 @@ std::string ShellOpenerCommand(std::string_view address, bool secure) {
   return std::string(kShellOpener) + " " + WebAddress(address, secure);
 }
 
-std::string BrowserCommandLine(const platform::BrowserService& browsers,
-                               std::string_view address, bool secure) {
+std::string BrowserCommandLine(const platform::BrowserService& browsers, std::string_view address,
+                               bool secure) {
   const std::string name = ReadBrowserName(browsers);
   if (name.find("IE") != std::string::npos) return ShellOpenerCommand(address, secure);
   return ReadBrowserCommand(browsers, name) + " " + WebAddress(address, secure);

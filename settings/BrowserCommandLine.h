@@ -32,8 +32,8 @@ std::string ShellOpenerCommand(std::string_view address, bool secure);
 // The command line that starts the default browser with the device's pages.
 // A name containing "IE" means the system's own browser, reached through the
 // shell opener; any other name's registered command is used as it is.
-std::string BrowserCommandLine(const platform::BrowserService& browsers,
-                               std::string_view address, bool secure);
+std::string BrowserCommandLine(const platform::BrowserService& browsers, std::string_view address,
+                               bool secure);
 
 // The secure flag counts as set when it contains a '1' anywhere.
 bool IsSecureFlagSet(std::string_view ssl);

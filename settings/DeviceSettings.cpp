@@ -7,8 +7,8 @@ namespace tarvix::settings {
 DeviceSettings::DeviceSettings(DeviceSession& session, DeviceCommands& commands, Clock& clock,
                                MessageBoxes& messages, LoginDialogRunner& login,
                                DriveInUseDialogRunner& driveInUse,
-                               const platform::SystemInfo& system,
-                               platform::DriveService& drives, const SettingsServices& services)
+                               const platform::SystemInfo& system, platform::DriveService& drives,
+                               const SettingsServices& services)
     : operations_(commands),
       clock_(clock),
       context_{session, operations_, state_, messages, login, system},

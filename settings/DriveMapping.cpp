@@ -1,7 +1,7 @@
 #include "settings/DriveMapping.h"
 
-#include "settings/DriveAccount.h"
 #include "protocol/FixedText.h"
+#include "settings/DriveAccount.h"
 #include "settings/LoginCredentials.h"
 #include "settings/SettingsMessages.h"
 
@@ -24,11 +24,11 @@ bool IsDone(platform::DriveResult result) { return result == platform::DriveResu
 
 // An account that could not be built counts as refused: nothing is sent.
 bool TryConnect(DriveService& drives, const MappingTarget& target,
-                const std::optional<std::string>& account,
-                std::optional<std::string> password, bool interactive = false) {
+                const std::optional<std::string>& account, std::optional<std::string> password,
+                bool interactive = false) {
   if (!account) return false;
   ConnectRequest request{target.letter, target.remoteName, *account, std::move(password),
-                         true, interactive};
+                         true,          interactive};
   return IsDone(drives.Connect(request));
 }
 
@@ -60,11 +60,11 @@ bool ConnectSilently(DriveService& drives, const MappingTarget& target, const st
                     std::nullopt);
 }
 
-bool ConnectAsTypedUser(SettingsContext& context, DriveService& drives,
-                        const MappingTarget& target, const std::string& domain) {
+bool ConnectAsTypedUser(SettingsContext& context, DriveService& drives, const MappingTarget& target,
+                        const std::string& domain) {
   const std::string user = LoginUser(context);
-  const auto account = domain.empty() ? std::optional<std::string>(user)
-                                      : DomainAccount(domain, user);
+  const auto account =
+      domain.empty() ? std::optional<std::string>(user) : DomainAccount(domain, user);
   return TryConnect(drives, target, account, LoginPassword(context));
 }
 

@@ -1,8 +1,8 @@
 #pragma once
+#include "platform/DriveService.h"
 #include "settings/DriveInUseDialogRunner.h"
 #include "settings/PanelView.h"
 #include "settings/SettingsContext.h"
-#include "platform/DriveService.h"
 
 namespace tarvix::settings {
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "settings/CheckOctets.h"
 #include "protocol/FixedText.h"
+#include "settings/CheckOctets.h"
 #include "settings/LanValidation.h"
 #include "settings/SettingsMessages.h"
 

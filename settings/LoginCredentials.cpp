@@ -8,8 +8,7 @@ namespace tarvix::settings {
 namespace {
 
 bool UsesLogonName(const std::string& versionName) {
-  return versionName.find("ME") != std::string::npos ||
-         versionName.find("98") != std::string::npos;
+  return versionName.find("ME") != std::string::npos || versionName.find("98") != std::string::npos;
 }
 
 template <size_t N>
@@ -46,8 +45,7 @@ void ResetLogin(DeviceSession& session, std::string_view user, std::string_view 
   StoreField(session.loginPassword, password);
 }
 
-void RunLoginDialog(LoginDialogRunner& runner, const LoginPreset& preset,
-                    DeviceSession& session) {
+void RunLoginDialog(LoginDialogRunner& runner, const LoginPreset& preset, DeviceSession& session) {
   if (auto entry = runner.Run(preset)) StoreLoginEntry(*entry, session);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 #include <string_view>
 
+#include "platform/SystemInfo.h"
 #include "protocol/DeviceSession.h"
 #include "settings/LoginDialogRunner.h"
-#include "platform/SystemInfo.h"
 
 namespace tarvix::settings {
 
@@ -29,7 +29,6 @@ std::string_view CutUtf8(std::string_view text, std::size_t maxBytes);
 
 // Shows the login dialog and stores what the user confirmed; a cancelled dialog
 // leaves the credentials as the caller set them.
-void RunLoginDialog(LoginDialogRunner& runner, const LoginPreset& preset,
-                    DeviceSession& session);
+void RunLoginDialog(LoginDialogRunner& runner, const LoginPreset& preset, DeviceSession& session);
 
 }  // namespace tarvix::settings

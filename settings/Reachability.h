@@ -6,9 +6,9 @@
 
 #include "protocol/Clock.h"
 
+#include "platform/ReachabilityChecker.h"
 #include "settings/MessageBoxes.h"
 #include "settings/PanelView.h"
-#include "platform/ReachabilityChecker.h"
 
 namespace tarvix::settings {
 

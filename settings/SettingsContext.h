@@ -1,10 +1,10 @@
 #pragma once
-#include "settings/DeviceOperations.h"
+#include "platform/SystemInfo.h"
 #include "protocol/DeviceSession.h"
+#include "settings/DeviceOperations.h"
 #include "settings/LoginDialogRunner.h"
 #include "settings/MessageBoxes.h"
 #include "settings/SettingsState.h"
-#include "platform/SystemInfo.h"
 
 namespace tarvix::settings {
 

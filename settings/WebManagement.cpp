@@ -1,7 +1,7 @@
 #include "settings/WebManagement.h"
 
-#include "settings/BrowserCommandLine.h"
 #include "protocol/FixedText.h"
+#include "settings/BrowserCommandLine.h"
 #include "settings/Reachability.h"
 #include "settings/SettingsMessages.h"
 
@@ -24,8 +24,9 @@ void StartProbe(SettingsContext& context, WebServices& services, const std::stri
   context.state.reachResult.store(kReachPending);
   platform::ReachabilityChecker& checker = services.reachability;
   std::atomic<int>& result = context.state.reachResult;
-  services.workers.Start(
-      [&checker, &result, address, secure] { CheckReachability(checker, address, secure, result); });
+  services.workers.Start([&checker, &result, address, secure] {
+    CheckReachability(checker, address, secure, result);
+  });
 }
 
 void OpenPages(WebServices& services, const std::string& address, bool secure) {

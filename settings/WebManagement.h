@@ -1,11 +1,11 @@
 #pragma once
+#include "platform/BrowserService.h"
+#include "platform/ProcessLauncher.h"
+#include "platform/ReachabilityChecker.h"
 #include "protocol/Clock.h"
 #include "settings/PanelView.h"
 #include "settings/SettingsContext.h"
 #include "settings/WorkerThread.h"
-#include "platform/BrowserService.h"
-#include "platform/ProcessLauncher.h"
-#include "platform/ReachabilityChecker.h"
 
 namespace tarvix::settings {
 

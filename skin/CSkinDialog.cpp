@@ -14,7 +14,9 @@
 namespace {
 
 // Dialogs tag each template control with its id in this property.
-int ControlIdOf(const QWidget* control) { return control->property(tarvix::skin::kControlIdProperty).toInt(); }
+int ControlIdOf(const QWidget* control) {
+  return control->property(tarvix::skin::kControlIdProperty).toInt();
+}
 
 }  // namespace
 

@@ -20,7 +20,8 @@ void CSkinHScrollBar::DrawParts(QPainter& painter, bool canScroll) const {
   CopyBitmap(painter, LoadSkinBitmap(canScroll ? kHScrollRight : kHScrollRightPale, ratio),
              QPoint(w - 16, 0), QSize(16, 14));
   if (canScroll)
-    CopyBitmap(painter, LoadSkinBitmap(kHScrollThumb, ratio), QPoint(Thumb() - 4, 0), QSize(26, 26));
+    CopyBitmap(painter, LoadSkinBitmap(kHScrollThumb, ratio), QPoint(Thumb() - 4, 0),
+               QSize(26, 26));
 }
 
 QRect CSkinHScrollBar::Arrow1PressZone() const { return Zone(0, 0, 26, 20); }

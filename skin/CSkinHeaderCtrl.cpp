@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kMaxTitle = 255;
 
-
 }  // namespace
 
 CSkinHeaderCtrl::CSkinHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
@@ -23,9 +22,7 @@ CSkinHeaderCtrl::CSkinHeaderCtrl(QWidget* parent) : QHeaderView(Qt::Horizontal, 
   setFont(tarvix::skin::HeaderFont());
 }
 
-QSize CSkinHeaderCtrl::sizeHint() const {
-  return QSize(QHeaderView::sizeHint().width(), kHeight);
-}
+QSize CSkinHeaderCtrl::sizeHint() const { return QSize(QHeaderView::sizeHint().width(), kHeight); }
 
 void CSkinHeaderCtrl::paintEvent(QPaintEvent*) {
   QWidget* surface = viewport();
@@ -36,7 +33,8 @@ void CSkinHeaderCtrl::paintEvent(QPaintEvent*) {
   const QPixmap back = LoadSkinBitmap(kHeaderBack, ratio);
   const QPixmap divider = LoadSkinBitmap(kHeaderDivider, ratio);
   painter.fillRect(client, Qt::black);
-  StretchBitmap(painter, back, QRect(0, 0, 1, kHeight), QRect(client.left(), 0, client.width(), kHeight));
+  StretchBitmap(painter, back, QRect(0, 0, 1, kHeight),
+                QRect(client.left(), 0, client.width(), kHeight));
   painter.setFont(HeaderFont());
   painter.setPen(Qt::black);
   for (int index = 0; index < count(); ++index) {
@@ -46,7 +44,8 @@ void CSkinHeaderCtrl::paintEvent(QPaintEvent*) {
     // The background column repeated from left to right inclusive (the first
     // column on screen counts from 0); one stretched copy draws the same pixels.
     const int from = visualIndex(index) == 0 ? 0 : left;
-    StretchBitmap(painter, back, QRect(0, 0, 1, kHeight), QRect(from, 0, right - left + 1, kHeight));
+    StretchBitmap(painter, back, QRect(0, 0, 1, kHeight),
+                  QRect(from, 0, right - left + 1, kHeight));
     if (index != 0) CopyBitmap(painter, divider, QPoint(left - 2, 0), QSize(12, kHeight));
     const QRect textArea = QRect(left, 0, right - left, height()).adjusted(2, 2, -2, -2);
     const QString title =

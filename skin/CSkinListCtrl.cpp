@@ -5,10 +5,10 @@
 #include <QStyledItemDelegate>
 
 #include "skin/COffscreenDC.h"
-#include "skin/DialogUnits.h"
 #include "skin/CSkinHScrollBar.h"
 #include "skin/CSkinHeaderCtrl.h"
 #include "skin/CSkinVScrollBar.h"
+#include "skin/DialogUnits.h"
 
 namespace {
 
@@ -123,7 +123,8 @@ void CSkinListCtrl::AttachScrollBars() {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   vbar_ = new CSkinVScrollBar(parentWidget());
   hbar_ = new CSkinHScrollBar(parentWidget());
-  for (CSkinScrollBar* bar : {static_cast<CSkinScrollBar*>(vbar_), static_cast<CSkinScrollBar*>(hbar_)}) {
+  for (CSkinScrollBar* bar :
+       {static_cast<CSkinScrollBar*>(vbar_), static_cast<CSkinScrollBar*>(hbar_)}) {
     bar->SetList(this);
     bar->setProperty(tarvix::skin::kControlIdProperty, 0xFFFF);
     bar->setVisible(!isHidden());

@@ -20,7 +20,8 @@ void CSkinVScrollBar::DrawParts(QPainter& painter, bool canScroll) const {
   CopyBitmap(painter, LoadSkinBitmap(canScroll ? kVScrollDown : kVScrollDownPale, ratio),
              QPoint(0, h - 16), QSize(14, 18));
   if (canScroll)
-    CopyBitmap(painter, LoadSkinBitmap(kVScrollThumb, ratio), QPoint(0, Thumb() - 4), QSize(14, 26));
+    CopyBitmap(painter, LoadSkinBitmap(kVScrollThumb, ratio), QPoint(0, Thumb() - 4),
+               QSize(14, 26));
 }
 
 // The up arrow answers a press only between y 11 and 16, though it is drawn from 0

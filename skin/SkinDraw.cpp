@@ -24,8 +24,8 @@ void StretchBitmap(QPainter& painter, const QPixmap& bitmap, const QRect& source
   // The destination shrinks with the source, so the scale stays that of the request.
   const qreal sx = target.width() / qreal(source.width());
   const qreal sy = target.height() / qreal(source.height());
-  const QRectF to(target.x() + (part.x() - source.x()) * sx, target.y() + (part.y() - source.y()) * sy,
-                  part.width() * sx, part.height() * sy);
+  const QRectF to(target.x() + (part.x() - source.x()) * sx,
+                  target.y() + (part.y() - source.y()) * sy, part.width() * sx, part.height() * sy);
   painter.drawPixmap(to, bitmap, InDevicePixels(part, bitmap.devicePixelRatio()));
 }
 

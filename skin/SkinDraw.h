@@ -13,6 +13,7 @@ namespace tarvix::skin {
 void CopyBitmap(QPainter& painter, const QPixmap& bitmap, QPoint at, QSize size);
 
 // Copies `source` of `bitmap` onto `target`, scaled (nearest pixel).
-void StretchBitmap(QPainter& painter, const QPixmap& bitmap, const QRect& source, const QRect& target);
+void StretchBitmap(QPainter& painter, const QPixmap& bitmap, const QRect& source,
+                   const QRect& target);
 
 }  // namespace tarvix::skin

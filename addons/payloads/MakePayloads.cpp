@@ -135,8 +135,8 @@ int main(int argc, char** argv) {
       file = fs::absolute(fs::path(argv[2]) / payload.Name());
       bytes = fs::is_regular_file(file) ? ReadFile(file) : std::string();
       if (bytes.size() != payload.bytes) {
-        std::fprintf(stderr, "tarvix_make_payloads: %s must be a file of %zu bytes\n",
-                     file.c_str(), payload.bytes);
+        std::fprintf(stderr, "tarvix_make_payloads: %s must be a file of %zu bytes\n", file.c_str(),
+                     payload.bytes);
         return 1;
       }
     } else {

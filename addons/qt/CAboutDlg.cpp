@@ -7,8 +7,8 @@
 #include "addons/qt/DialogLabel.h"
 #include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
-#include "skin/SkinFonts.h"
 #include "skin/SkinBitmaps.h"
+#include "skin/SkinFonts.h"
 
 namespace text = tarvix::addons::text;
 
@@ -60,6 +60,7 @@ void CAboutDlg::CreateControls() {
   auto* ok = new CSkinButton(this);
   Place(ok, kOkButton, 191, 49, 68, 16);
   ok->setDefault(true);
-  ok->SetFaces(tarvix::skin::kFaceOk, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit);
+  ok->SetFaces(tarvix::skin::kFaceOk, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit,
+               tarvix::skin::kFaceOkLit);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

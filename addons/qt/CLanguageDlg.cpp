@@ -65,8 +65,10 @@ bool CLanguageDlg::OnInitDialog() {
   const std::optional<int> row = choice_.OnInitDialog();
   if (!row) return false;
   list_->setCurrentIndex(*row);
-  okButton_->SetFaces(tarvix::skin::kFaceOk, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit);
-  cancelButton_->SetFaces(tarvix::skin::kFaceCancel, tarvix::skin::kFaceCancelLit, tarvix::skin::kFaceCancelLit, tarvix::skin::kFaceCancelLit);
+  okButton_->SetFaces(tarvix::skin::kFaceOk, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit,
+                      tarvix::skin::kFaceOkLit);
+  cancelButton_->SetFaces(tarvix::skin::kFaceCancel, tarvix::skin::kFaceCancelLit,
+                          tarvix::skin::kFaceCancelLit, tarvix::skin::kFaceCancelLit);
   return true;
 }
 

@@ -8,8 +8,8 @@
 #include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/SkinBitmaps.h"
 
-using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::addons::qt::PlaceLabel;
+using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::DialogUnitsToPixels;
 namespace text = tarvix::addons::text;
 
@@ -27,7 +27,8 @@ CSkinDialog::Settings LoadingSkin() {
 CLoadingDlg::CLoadingDlg(tarvix::addons::InstallationRunner& runner,
                          tarvix::addons::qt::DialogTimers* timers, QWidget* parent)
     : CSkinDialog(LoadingSkin(), parent), runner_(runner), timers_(timers) {
-  if (!timers_) timers_ = (ownTimers_ = std::make_unique<tarvix::addons::qt::QtDialogTimers>()).get();
+  if (!timers_)
+    timers_ = (ownTimers_ = std::make_unique<tarvix::addons::qt::QtDialogTimers>()).get();
   ApplyTemplateFrame(this, 220, 75);
   setWindowTitle(QString());
   CreateControls();

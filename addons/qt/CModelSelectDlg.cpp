@@ -49,11 +49,13 @@ void CModelSelectDlg::CreateControls() {
   }
   auto* ok = new CSkinButton(this);
   PlaceControl(ok, kOkButton, 11, 90, 62, 16);
-  ok->SetFaces(tarvix::skin::kFaceOk, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit);
+  ok->SetFaces(tarvix::skin::kFaceOk, tarvix::skin::kFaceOkLit, tarvix::skin::kFaceOkLit,
+               tarvix::skin::kFaceOkLit);
   ok->setDefault(true);
   auto* cancel = new CSkinButton(this);
   PlaceControl(cancel, kCancelButton, 75, 90, 62, 16);
-  cancel->SetFaces(tarvix::skin::kFaceCancel, tarvix::skin::kFaceCancelLit, tarvix::skin::kFaceCancelLit, tarvix::skin::kFaceCancelLit);
+  cancel->SetFaces(tarvix::skin::kFaceCancel, tarvix::skin::kFaceCancelLit,
+                   tarvix::skin::kFaceCancelLit, tarvix::skin::kFaceCancelLit);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -31,7 +31,8 @@ CRestartDlg::CRestartDlg(tarvix::addons::AddonState& state, tarvix::addons::Work
                          tarvix::addons::qt::DialogTimers* timers, QWidget* parent)
     : CSkinDialog(RestartSkin(), parent), state_(state), clock_(clock), timers_(timers) {
   if (!clock_) clock_ = &steadyClock_;
-  if (!timers_) timers_ = (ownTimers_ = std::make_unique<tarvix::addons::qt::QtDialogTimers>()).get();
+  if (!timers_)
+    timers_ = (ownTimers_ = std::make_unique<tarvix::addons::qt::QtDialogTimers>()).get();
   ApplyTemplateFrame(this, 202, 75);
   setWindowTitle(QString());
   CreateControls();

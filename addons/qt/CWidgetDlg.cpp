@@ -33,10 +33,12 @@ CWidgetDlg::CWidgetDlg(tarvix::addons::AddonState& state, QWidget* parent)
 void CWidgetDlg::CreateControls() {
   auto* download = new CSkinButton(this);
   PlaceControl(download, kDownloadButton, 206, 92, 61, 16);
-  download->SetFaces(tarvix::skin::kFaceDownload, tarvix::skin::kFaceDownloadLit, tarvix::skin::kFaceDownloadLit, tarvix::skin::kFaceDownloadLit);
+  download->SetFaces(tarvix::skin::kFaceDownload, tarvix::skin::kFaceDownloadLit,
+                     tarvix::skin::kFaceDownloadLit, tarvix::skin::kFaceDownloadLit);
   auto* next = new CSkinButton(this);
   PlaceControl(next, kNextButton, 269, 92, 62, 16);
-  next->SetFaces(tarvix::skin::kFaceNext, tarvix::skin::kFaceNextLit, tarvix::skin::kFaceNextLit, tarvix::skin::kFaceNextLit);
+  next->SetFaces(tarvix::skin::kFaceNext, tarvix::skin::kFaceNextLit, tarvix::skin::kFaceNextLit,
+                 tarvix::skin::kFaceNextLit);
   const struct {
     const char* text;
     int y, width;
@@ -45,8 +47,9 @@ void CWidgetDlg::CreateControls() {
                {text::kWidgetNextLine, 54, 287},
                {text::kWidgetProceedLine, 74, 82}};
   for (const auto& line : lines)
-    tarvix::addons::qt::PlaceLabel(this, QString::fromLatin1(line.text),
-                                   tarvix::settings::qt::DialogUnitsToPixels(10, line.y, line.width, 8));
+    tarvix::addons::qt::PlaceLabel(
+        this, QString::fromLatin1(line.text),
+        tarvix::settings::qt::DialogUnitsToPixels(10, line.y, line.width, 8));
   connect(download, &QPushButton::clicked, this, &QDialog::accept);
   connect(next, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -35,7 +35,9 @@ DriveResult ResultOf(SmbAuthResult result) {
 
 BookmarkDriveService::BookmarkDriveService(std::filesystem::path bookmarksFile,
                                            SmbAuthenticator& authenticator, CredentialPrompt prompt)
-    : bookmarksFile_(std::move(bookmarksFile)), authenticator_(authenticator), prompt_(std::move(prompt)) {}
+    : bookmarksFile_(std::move(bookmarksFile)),
+      authenticator_(authenticator),
+      prompt_(std::move(prompt)) {}
 
 std::optional<std::string> BookmarkDriveService::RemoteName(char letter) const {
   const auto share = Lookup(letter);

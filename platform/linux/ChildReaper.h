@@ -1,7 +1,7 @@
 #pragma once
 
-#include <memory>
 #include <sys/types.h>
+#include <memory>
 
 namespace tarvix::platform {
 

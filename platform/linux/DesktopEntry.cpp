@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "platform/linux/KeyFile.h"
 #include "platform/linux/CommandLine.h"
+#include "platform/linux/KeyFile.h"
 
 namespace tarvix::platform {
 namespace {

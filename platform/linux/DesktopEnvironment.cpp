@@ -33,7 +33,8 @@ std::optional<std::string> Usable(const DesktopEnvironment::Lookup& lookup, cons
   return value;
 }
 
-std::vector<std::filesystem::path> Paths(const std::optional<std::string>& list, const char* fallback) {
+std::vector<std::filesystem::path> Paths(const std::optional<std::string>& list,
+                                         const char* fallback) {
   std::vector<std::filesystem::path> paths;
   for (const auto& item : SplitList(list.value_or(fallback), ':')) {
     if (std::filesystem::path(item).is_absolute()) paths.emplace_back(item);
@@ -41,8 +42,8 @@ std::vector<std::filesystem::path> Paths(const std::optional<std::string>& list,
   return paths;
 }
 
-std::filesystem::path HomeOr(const std::optional<std::string>& value, const std::filesystem::path& home,
-                             const char* below) {
+std::filesystem::path HomeOr(const std::optional<std::string>& value,
+                             const std::filesystem::path& home, const char* below) {
   if (value && std::filesystem::path(*value).is_absolute()) return *value;
   return home / below;
 }

@@ -10,11 +10,11 @@ namespace tarvix::platform {
 
 // The freedesktop base directories, read once so tests can supply their own.
 struct DesktopEnvironment {
-  std::filesystem::path configHome;                 // $XDG_CONFIG_HOME
-  std::vector<std::filesystem::path> configDirs;    // $XDG_CONFIG_DIRS
-  std::filesystem::path dataHome;                   // $XDG_DATA_HOME
-  std::vector<std::filesystem::path> dataDirs;      // $XDG_DATA_DIRS
-  std::vector<std::string> currentDesktops;         // $XDG_CURRENT_DESKTOP, lower case
+  std::filesystem::path configHome;               // $XDG_CONFIG_HOME
+  std::vector<std::filesystem::path> configDirs;  // $XDG_CONFIG_DIRS
+  std::filesystem::path dataHome;                 // $XDG_DATA_HOME
+  std::vector<std::filesystem::path> dataDirs;    // $XDG_DATA_DIRS
+  std::vector<std::string> currentDesktops;       // $XDG_CURRENT_DESKTOP, lower case
 
   using Lookup = std::function<std::optional<std::string>(const char* name)>;
   // Applies the freedesktop base directory defaults to what

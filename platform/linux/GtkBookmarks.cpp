@@ -81,9 +81,8 @@ void GtkBookmarks::Add(char letter, const UncPath& share) {
 }
 
 bool GtkBookmarks::Remove(char letter) {
-  const auto removed = std::erase_if(lines_, [&](const std::string& line) {
-    return LetterOf(line) == Upper(letter);
-  });
+  const auto removed = std::erase_if(
+      lines_, [&](const std::string& line) { return LetterOf(line) == Upper(letter); });
   return removed > 0;
 }
 

@@ -21,7 +21,10 @@ std::string Unescape(std::string_view value) {
       case 't': out += '\t'; break;
       case 'r': out += '\r'; break;
       case '\\': out += '\\'; break;
-      default: out += '\\'; out += next; break;
+      default:
+        out += '\\';
+        out += next;
+        break;
     }
   }
   return out;
@@ -29,8 +32,8 @@ std::string Unescape(std::string_view value) {
 
 }  // namespace
 
-std::optional<std::string> ReadKeyFileValue(const std::filesystem::path& file, std::string_view group,
-                                            std::string_view key) {
+std::optional<std::string> ReadKeyFileValue(const std::filesystem::path& file,
+                                            std::string_view group, std::string_view key) {
   std::ifstream in(file);
   bool inGroup = false;
   for (std::string raw; std::getline(in, raw);) {

@@ -32,8 +32,8 @@ void CopyField(char* target, int size, const std::string& value) {
 }
 
 void SupplyCredentials(SMBCCTX* context, const char* /*server*/, const char* /*share*/,
-                       char* workgroup, int workgroupSize, char* user, int userSize,
-                       char* password, int passwordSize) {
+                       char* workgroup, int workgroupSize, char* user, int userSize, char* password,
+                       int passwordSize) {
   const auto* data = static_cast<CallbackData*>(smbc_getOptionUserData(context));
   const SmbCredentials& credentials = *data->credentials;
   if (!credentials.account.workgroup.empty()) {
@@ -68,19 +68,15 @@ Context MakeContext(const LibSmbAuthenticator::Options& options, CallbackData& d
 SmbAuthResult FromErrno(int error) {
   switch (error) {
     case EACCES:
-    case EPERM:
-      return SmbAuthResult::Refused;
+    case EPERM: return SmbAuthResult::Refused;
     case ENOENT:
     case ENODEV:
-    case ENOTDIR:
-      return SmbAuthResult::NoSuchShare;
+    case ENOTDIR: return SmbAuthResult::NoSuchShare;
     case ECONNREFUSED:
     case EHOSTUNREACH:
     case ENETUNREACH:
-    case ETIMEDOUT:
-      return SmbAuthResult::Unreachable;
-    default:
-      return SmbAuthResult::Failed;
+    case ETIMEDOUT: return SmbAuthResult::Unreachable;
+    default: return SmbAuthResult::Failed;
   }
 }
 
@@ -93,7 +89,8 @@ SmbAuthResult LibSmbAuthenticator::Authenticate(const UncPath& share,
   if (!context) return SmbAuthResult::Failed;
   const UncPath root{share.server, share.share, {}};
   errno = 0;
-  SMBCFILE* dir = smbc_getFunctionOpendir(context.get())(context.get(), root.ToSmbUrl(options_.port).c_str());
+  SMBCFILE* dir =
+      smbc_getFunctionOpendir(context.get())(context.get(), root.ToSmbUrl(options_.port).c_str());
   if (dir == nullptr) return FromErrno(errno);
   smbc_getFunctionClosedir(context.get())(context.get(), dir);
   return SmbAuthResult::Accepted;

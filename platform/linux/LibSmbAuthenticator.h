@@ -11,8 +11,8 @@ namespace tarvix::platform {
 class LibSmbAuthenticator final : public SmbAuthenticator {
  public:
   struct Options {
-    std::uint16_t port = 0;       // 0: the library's default ports
-    int timeoutMs = 10000;        // connection time-out
+    std::uint16_t port = 0;  // 0: the library's default ports
+    int timeoutMs = 10000;   // connection time-out
   };
 
   LibSmbAuthenticator() = default;

@@ -25,8 +25,10 @@ class LocalWriter final : public FileWriter {
     while (ok_ && !bytes.empty()) {
       const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
       if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) ok_ = false;
-      else bytes = bytes.subspan(static_cast<std::size_t>(written));
+      if (written <= 0)
+        ok_ = false;
+      else
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
     }
     return ok_;
   }
@@ -145,8 +147,8 @@ bool LinuxFileService::CopyNoOverwrite(const std::string& from, const std::strin
   const auto source = Resolve(from, options_.localRoot);
   const auto target = Resolve(to, options_.localRoot);
   if (!source || !target) return false;
-  std::unique_ptr<FileReader> reader = AsLocal(*source) ? OpenLocalReader(*AsLocal(*source))
-                                                        : smb_->OpenReader(*AsNetwork(*source));
+  std::unique_ptr<FileReader> reader =
+      AsLocal(*source) ? OpenLocalReader(*AsLocal(*source)) : smb_->OpenReader(*AsNetwork(*source));
   if (!reader) return false;
   std::unique_ptr<FileWriter> writer = AsLocal(*target)
                                            ? OpenLocalWriter(*AsLocal(*target), true)

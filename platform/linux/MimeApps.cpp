@@ -27,7 +27,8 @@ std::vector<std::filesystem::path> SearchOrder(const DesktopEnvironment& env) {
 
 }  // namespace
 
-std::optional<std::string> MimeApps::DefaultFor(const DesktopEnvironment& env, std::string_view mimeType) {
+std::optional<std::string> MimeApps::DefaultFor(const DesktopEnvironment& env,
+                                                std::string_view mimeType) {
   for (const auto& file : SearchOrder(env)) {
     if (auto id = DefaultInFile(file, mimeType)) return id;
   }

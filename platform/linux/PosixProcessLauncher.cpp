@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "platform/linux/Spawn.h"
 #include "platform/linux/CommandLine.h"
+#include "platform/linux/Spawn.h"
 
 namespace tarvix::platform {
 namespace {
@@ -37,12 +37,14 @@ LaunchOutcome LaunchOutcomeOf(int error, const std::string& program) {
 // "scheme:..." with a scheme of two or more characters is an address, not a file.
 bool LooksLikeUrl(const std::string& target) {
   const auto colon = target.find(':');
-  if (colon == std::string::npos || colon < 2 || !std::isalpha(static_cast<unsigned char>(target[0]))) {
+  if (colon == std::string::npos || colon < 2 ||
+      !std::isalpha(static_cast<unsigned char>(target[0]))) {
     return false;
   }
   for (std::size_t i = 1; i < colon; ++i) {
     const char c = target[i];
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.') return false;
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.')
+      return false;
   }
   return true;
 }

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/linux/ChildReaper.h"
 #include "platform/ProcessLauncher.h"
+#include "platform/linux/ChildReaper.h"
 
 namespace tarvix::platform {
 

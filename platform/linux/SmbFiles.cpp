@@ -10,8 +10,8 @@ namespace {
 
 // A guest: no workgroup, user or password of ours. The buffers come filled with
 // the library's defaults, which would name the logged-on user.
-void SupplyGuest(SMBCCTX*, const char*, const char*, char* workgroup, int workgroupSize,
-                 char* user, int userSize, char* password, int passwordSize) {
+void SupplyGuest(SMBCCTX*, const char*, const char*, char* workgroup, int workgroupSize, char* user,
+                 int userSize, char* password, int passwordSize) {
   (void)workgroup;
   (void)workgroupSize;
   if (userSize > 0) user[0] = '\0';
@@ -31,8 +31,10 @@ class SmbWriter final : public FileWriter {
     while (ok_ && !bytes.empty()) {
       const std::size_t piece = std::min(bytes.size(), kWritePiece);
       const ssize_t written = smbc_getFunctionWrite(context_)(context_, file_, bytes.data(), piece);
-      if (written <= 0) ok_ = false;
-      else bytes = bytes.subspan(static_cast<std::size_t>(written));
+      if (written <= 0)
+        ok_ = false;
+      else
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
     }
     return ok_;
   }

@@ -48,7 +48,8 @@ bool TcpReachabilityChecker::CanConnect(const std::string& address, std::uint16_
   if (::inet_pton(AF_INET, address.c_str(), &target.sin_addr) != 1) return false;
   Socket socket;
   if (socket.fd() < 0) return false;
-  if (::connect(socket.fd(), reinterpret_cast<const sockaddr*>(&target), sizeof(target)) == 0) return true;
+  if (::connect(socket.fd(), reinterpret_cast<const sockaddr*>(&target), sizeof(target)) == 0)
+    return true;
   return errno == EINPROGRESS && WaitForConnect(socket.fd(), timeout);
 }
 

@@ -40,12 +40,9 @@ std::string NtName(const WindowsVersion& v) {
 std::string WindowsVersionName(const std::optional<WindowsVersion>& record) {
   if (!record) return kUnknownWindowsVersion;
   switch (record->platform) {
-    case WindowsVersion::Platform::Win9x:
-      return Win9xName(*record);
-    case WindowsVersion::Platform::NT:
-      return NtName(*record);
-    case WindowsVersion::Platform::CE:
-      return "Windows CE";
+    case WindowsVersion::Platform::Win9x: return Win9xName(*record);
+    case WindowsVersion::Platform::NT: return NtName(*record);
+    case WindowsVersion::Platform::CE: return "Windows CE";
   }
   return kUnknownWindowsVersion;
 }

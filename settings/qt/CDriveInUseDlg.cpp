@@ -2,9 +2,9 @@
 
 #include <QLabel>
 
+#include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
 #include "skin/SkinBitmaps.h"
-#include "settings/qt/SettingsDialogTemplate.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
@@ -27,8 +27,8 @@ CDriveInUseDlg::CDriveInUseDlg(QWidget* parent) : CSkinDialog(DriveInUseSkin(), 
 }
 
 void CDriveInUseDlg::CreateControls() {
-  PlaceControl(new QLabel(QStringLiteral("The drive letter has been used."), this), 0, 17, 13,
-               114, 8);
+  PlaceControl(new QLabel(QStringLiteral("The drive letter has been used."), this), 0, 17, 13, 114,
+               8);
   PlaceControl(new QLabel(QStringLiteral("Do you still want to use this drive letter?"), this), 0,
                17, 24, 139, 8);
   okButton_ = new CSkinButton(this);

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "settings/qt/SettingsDialogTemplate.h"
 #include "skin/CSkinButton.h"
 #include "skin/SkinBitmaps.h"
-#include "settings/qt/SettingsDialogTemplate.h"
 
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "skin/CSkinDialog.h"
 #include "settings/LoginDialogRunner.h"
+#include "skin/CSkinDialog.h"
 
 class QLineEdit;
 class CSkinButton;

@@ -5,9 +5,9 @@
 
 #include "addons/AddonFlows.h"
 #include "addons/EmbeddedPayloads.h"
-#include "tests/mock/FakeDriveService.h"
 #include "tests/mock/AddonFakes.h"
 #include "tests/mock/FakeAddonDialogs.h"
+#include "tests/mock/FakeDriveService.h"
 #include "tests/mock/FakeFileService.h"
 
 namespace tarvix::addons::testing {
@@ -25,11 +25,11 @@ struct AddonHarness {
   mock::FakeAddonDialogs dialogs{journal};
   mock::FakeAddonWindow window{journal};
   bool administratorAccepted = true;
-  AddonFlows flows{session, operations, clock, messages, dialogs, {files, drives, launcher},
-                   [this] {
-                     journal.push_back("administrator check");
-                     return administratorAccepted;
-                   }};
+  AddonFlows flows{
+      session, operations, clock, messages, dialogs, {files, drives, launcher}, [this] {
+        journal.push_back("administrator check");
+        return administratorAccepted;
+      }};
   AddonState& state = flows.State();
   AddonContext& context = flows.Context();
 

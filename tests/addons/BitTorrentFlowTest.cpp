@@ -52,8 +52,15 @@ TEST(BitTorrentFlow, SupportCheck) {
       {"5", {}, "1", true, nullptr, 1, 2, {2000, 1000, 2000}},
       {"3", {}, "2", false, kNoBitTorrent, 1, 1, {2000, 1000}},
       {"3", {std::nullopt, "0"}, "1", true, nullptr, 1, 3, {2000, 1000, 2000, 2000}},
-      {"1", {}, "1", false, "No hard drives were detected.\nPlease verify that the hard drives "
-                            "are properly connected before continuing.", 1, 2, {2000, 1000, 2000}},
+      {"1",
+       {},
+       "1",
+       false,
+       "No hard drives were detected.\nPlease verify that the hard drives "
+       "are properly connected before continuing.",
+       1,
+       2,
+       {2000, 1000, 2000}},
       {"2", {}, "1", false, "Please format hard drive.", 1, 2, {2000, 1000, 2000}},
       {std::nullopt, {}, std::nullopt, false, kNoBitTorrent, 15, 16, silent},
   };

@@ -91,8 +91,8 @@ TEST(InstallationRunner, AFailureOnTheSecondFileKeepsTheFirstAndWritesNoThird) {
   const std::string folder = R"(\\10.77.1.2\HDD_1\.systemfile\.codepages\)";
   h.files.Refuse(folder + "nls_cp866.ko");
   Install(h, false);
-  EXPECT_EQ(Created(h), (std::vector<std::string>{folder + "codepage.866",
-                                                 folder + "nls_cp866.ko failed"}));
+  EXPECT_EQ(Created(h),
+            (std::vector<std::string>{folder + "codepage.866", folder + "nls_cp866.ko failed"}));
   EXPECT_EQ(h.files.Bytes(folder + "codepage.866"), PayloadBytes("CODEPAGE", 169));
   EXPECT_EQ(h.operations.Sent(), (std::vector<std::string>{"10 rw", "13 stop"}));
   // The dialog is closed first, the device told to stop, then the user told.

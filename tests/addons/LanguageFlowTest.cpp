@@ -30,9 +30,8 @@ TEST(LanguageFlow, WithoutASelectedDeviceNothingHappens) {
   h.window.deviceSelected = false;
   EXPECT_EQ(h.flows.OnLanguageButton(h.window), Outcome::NotStarted);
   ASSERT_EQ(h.messages.shown.size(), 1u);
-  EXPECT_EQ(h.messages.shown[0],
-            (mock::JournalMessages::Shown{"Please select a device.", "Error",
-                                          settings::MessageIcon::Stop}));
+  EXPECT_EQ(h.messages.shown[0], (mock::JournalMessages::Shown{"Please select a device.", "Error",
+                                                               settings::MessageIcon::Stop}));
   EXPECT_TRUE(h.Entries("language dialog").empty());
 }
 
@@ -45,8 +44,10 @@ TEST(LanguageFlow, DiskStatesThatGiveUp) {
     std::size_t queries;
   };
   const Case cases[] = {
-      {"1", "No hard drives were detected.\nPlease verify that the hard drives are properly "
-            "connected before continuing.", 1},
+      {"1",
+       "No hard drives were detected.\nPlease verify that the hard drives are properly "
+       "connected before continuing.",
+       1},
       {"2", "Please format hard drive.", 1},
       {"4", "This device supports Unicode.", 1},
       {"6", "Multi-language options are not supported on this device.", 10},
@@ -91,10 +92,9 @@ TEST(LanguageFlow, TheDevicesCodepagePreselectsItsRow) {
     std::size_t queries;
   };
   const Case cases[] = {
-      {{}, "857", 5, 1},               // Turkish, even when the firmware lacks it
-      {{}, "932", 8, 1},
-      {{std::nullopt, "1252"}, "866", 7, 3},
-      {{}, std::nullopt, 2, 10},       // no answer: Western European
+      {{}, "857", 5, 1},  // Turkish, even when the firmware lacks it
+      {{}, "932", 8, 1},         {{std::nullopt, "1252"}, "866", 7, 3},
+      {{}, std::nullopt, 2, 10},  // no answer: Western European
       {{}, "437", 2, 10},
   };
   for (const Case& c : cases) {

@@ -20,17 +20,22 @@ TEST(WidgetFlow, TheModelTableIsMatchedExactly) {
     const char* opened;  // null: the model choice decides
   };
   const Case cases[] = {
-      {"NV-A20", "TARVIXEu_NVA20_Widget.widget"}, {"NV-B40", "TARVIXEu_NVB40_Widget.widget"},
-      {"NV-A10", "TARVIXEu_NVA10_Widget.widget"}, {"NV-A30", "TARVIXEu_NVA30_Widget"},
-      {"nv-a20", nullptr}, {"NV-A20 ", nullptr}, {"", nullptr},
+      {"NV-A20", "TARVIXEu_NVA20_Widget.widget"},
+      {"NV-B40", "TARVIXEu_NVB40_Widget.widget"},
+      {"NV-A10", "TARVIXEu_NVA10_Widget.widget"},
+      {"NV-A30", "TARVIXEu_NVA30_Widget"},
+      {"nv-a20", nullptr},
+      {"NV-A20 ", nullptr},
+      {"", nullptr},
   };
   for (const Case& c : cases) {
     AddonHarness h;
     h.window.model = c.model;
     h.flows.OnWidgetButton(h.window);
     EXPECT_EQ(h.Entries("model choice").size(), c.opened ? 0u : 1u) << c.model;
-    EXPECT_EQ(h.Entries("open "), c.opened ? std::vector<std::string>{std::string("open ") + c.opened}
-                                            : std::vector<std::string>{})
+    EXPECT_EQ(h.Entries("open "), c.opened
+                                      ? std::vector<std::string>{std::string("open ") + c.opened}
+                                      : std::vector<std::string>{})
         << c.model;
   }
 }

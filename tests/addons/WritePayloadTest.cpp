@@ -71,7 +71,8 @@ TEST(WritePayload, AFileThatIsThereIsNotEnough) {
     void (*arrange)(mock::FakeFileService&);
   };
   const Case cases[] = {
-      {"old file refused", [](mock::FakeFileService& f) {
+      {"old file refused",
+       [](mock::FakeFileService& f) {
          f.Put(kDirect, {9});
          f.Refuse(kDirect);
        }},

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "app/DriveLetterItems.h"
-#include "protocol/FixedText.h"
-#include "protocol/LanInfo.h"
 #include "app/MappedDriveTable.h"
 #include "app/SelectedRow.h"
-#include "protocol/ShareList.h"
 #include "app/VolumeRows.h"
+#include "protocol/FixedText.h"
+#include "protocol/LanInfo.h"
+#include "protocol/ShareList.h"
 #include "tests/mock/FakeDriveService.h"
 #include "tests/mock/FakeSystemInfo.h"
 

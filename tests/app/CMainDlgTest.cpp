@@ -6,13 +6,13 @@
 #include <QLineEdit>
 
 #include "app/CIpAddressCtrl.h"
-#include "tests/app/WindowControls.h"
+#include "app/ControlIds.h"
+#include "app/MainDlgTemplate.h"
 #include "skin/CSkinButton.h"
 #include "skin/CSkinListCtrl.h"
-#include "app/ControlIds.h"
 #include "skin/DialogUnits.h"
-#include "app/MainDlgTemplate.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/app/WindowControls.h"
 
 namespace tarvix::testing {
 namespace {
@@ -121,7 +121,8 @@ TEST_F(MainWindowTest, TwoPortDeviceFoundThroughItsSecondPort) {
   sockets.devices.push_back(TwoPortDevice());
   CMainDlg& w = Open();
   ClickDeviceRow(RowOf("10.77.1.12"));
-  EXPECT_EQ(ComboItems(PortComboOf(w)), (QStringList{QStringLiteral("LAN1"), QStringLiteral("LAN2")}));
+  EXPECT_EQ(ComboItems(PortComboOf(w)),
+            (QStringList{QStringLiteral("LAN1"), QStringLiteral("LAN2")}));
   EXPECT_EQ(PortComboOf(w)->currentIndex(), 1);
   EXPECT_TRUE(PortComboOf(w)->isEnabled());
   EXPECT_EQ(AddressText(AddressFieldOf(w)), QStringLiteral("10.77.1.12"));
@@ -255,7 +256,8 @@ TEST_F(MainWindowTest, ControlsSitWhereTheTemplatePutsThem) {
       EXPECT_EQ(control->size(), expected.size()) << c.id;
     }
   }
-  EXPECT_EQ(ComboItems(DhcpComboOf(w)), (QStringList{QStringLiteral("Disable"), QStringLiteral("Enable")}));
+  EXPECT_EQ(ComboItems(DhcpComboOf(w)),
+            (QStringList{QStringLiteral("Disable"), QStringLiteral("Enable")}));
   EXPECT_EQ(DeviceListOf(w)->columnWidth(1), 85);
   QTreeWidgetItem* header = VolumeListOf(w)->headerItem();
   ASSERT_NE(header, nullptr);

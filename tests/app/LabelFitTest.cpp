@@ -13,11 +13,11 @@
 #include <string>
 
 #include "settings/qt/CDriveInUseDlg.h"
-#include "tests/app/WindowControls.h"
 #include "settings/qt/CLoginDlg.h"
 #include "skin/CSkinListCtrl.h"
-#include "tests/app/MainWindowFixture.h"
 #include "skin/SkinFonts.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/app/WindowControls.h"
 
 namespace tarvix::testing {
 namespace {
@@ -69,9 +69,7 @@ void ExpectLabelsShowWhole(const QWidget& dialog, const std::string& name) {
 
 using LabelFitTest = MainWindowFixture;
 
-TEST_F(LabelFitTest, MainWindowLabelsShowWhole) {
-  ExpectLabelsShowWhole(Open(), "main window");
-}
+TEST_F(LabelFitTest, MainWindowLabelsShowWhole) { ExpectLabelsShowWhole(Open(), "main window"); }
 
 TEST_F(LabelFitTest, MainWindowLabelsKeepTheirTemplatePlaces) {
   // A label is wider than the template says only where its text needs it, and

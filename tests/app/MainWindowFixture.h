@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "app/CMainDlg.h"
-#include "tests/mock/CountingClock.h"
 #include "protocol/Protocol.h"
-#include "tests/mock/ScriptedSocketApi.h"
+#include "tests/mock/CountingClock.h"
 #include "tests/mock/FakeDriveService.h"
 #include "tests/mock/FakeSystemInfo.h"
+#include "tests/mock/ScriptedSocketApi.h"
 
 namespace tarvix::testing {
 

@@ -13,20 +13,20 @@
 
 #include "app/CIpAddressCtrl.h"
 #include "app/CMainDlg.h"
-#include "tests/app/WindowControls.h"
-#include "skin/CSkinButton.h"
-#include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
-#include "tests/support/LabGuard.h"
-#include "protocol/PosixSocketApi.h"
-#include "protocol/Protocol.h"
 #include "app/QtEventClock.h"
 #include "platform/linux/LinuxSystemInfo.h"
+#include "protocol/PosixSocketApi.h"
+#include "protocol/Protocol.h"
+#include "skin/CSkinButton.h"
+#include "skin/CSkinListCtrl.h"
+#include "tests/app/WindowControls.h"
 #include "tests/mock/FakeBrowserService.h"
 #include "tests/mock/FakeDriveService.h"
 #include "tests/mock/FakeProcessLauncher.h"
 #include "tests/mock/FakeReachabilityChecker.h"
 #include "tests/mock/UnexpectedTalkers.h"
+#include "tests/support/LabGuard.h"
 
 using namespace tarvix::testing;
 
@@ -37,7 +37,8 @@ const char* screenshotPath = nullptr;
 
 bool StartSimulator() {
   const std::string command = std::string("\"") + std::getenv("TARVIX_LAB_SCRIPT") + "\" sim \"" +
-                              std::getenv("TARVIX_LAB") + "\" 1 \"" TARVIX_LAB_DEVICES "\" >/dev/null";
+                              std::getenv("TARVIX_LAB") +
+                              "\" 1 \"" TARVIX_LAB_DEVICES "\" >/dev/null";
   return std::system(command.c_str()) == 0;
 }
 

@@ -2,8 +2,8 @@
 // on the scripted network with recording message boxes and dialogs.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QAbstractItemModel>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
@@ -13,14 +13,14 @@
 #include <vector>
 
 #include "app/CIpAddressCtrl.h"
-#include "tests/app/WindowControls.h"
-#include "skin/CSkinButton.h"
-#include "skin/CSkinListCtrl.h"
 #include "app/ControlIds.h"
 #include "protocol/FixedText.h"
 #include "settings/LoginDialogRunner.h"
-#include "tests/app/MainWindowFixture.h"
 #include "settings/SettingsMessages.h"
+#include "skin/CSkinButton.h"
+#include "skin/CSkinListCtrl.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/app/WindowControls.h"
 #include "tests/mock/FakeBrowserService.h"
 #include "tests/mock/FakeDriveInUseRunner.h"
 #include "tests/mock/FakeLoginRunner.h"
@@ -163,7 +163,6 @@ TEST_F(MainWindowSettingsTest, MapWithoutASelectedVolumeWarns) {
   EXPECT_EQ(messages.shown[0].caption, settings::text::kCaptionWarning);
   EXPECT_TRUE(drives.Connects().empty());
 }
-
 
 // The fields of a set request as the device reads them.
 uint32_t LengthField(const std::vector<uint8_t>& bytes, size_t at) {
@@ -321,8 +320,8 @@ TEST_F(MainWindowSettingsTest, ApplyMovesTheDeviceEntryThenSearchesAgain) {
   // The connection ends with this test's locals, not with the window: tearing the
   // window down resets the list's model too.
   QObject scope;
-  QObject::connect(DeviceListOf(*window)->model(), &QAbstractItemModel::modelAboutToBeReset,
-                   &scope, [&] {
+  QObject::connect(DeviceListOf(*window)->model(), &QAbstractItemModel::modelAboutToBeReset, &scope,
+                   [&] {
                      if (seen) return;
                      seen.emplace();
                      const DeviceNode* moved = protocol->devices.FindByAddress("10.77.1.50");
@@ -398,7 +397,7 @@ TEST_F(MainWindowSettingsTest, EachDeviceIsQueriedAndSetThroughItsOwnInterface) 
     EXPECT_EQ(request.interfaceIndex, forFar ? 1 : 0)
         << "command " << int(request.Command()) << " for " << request.TargetAddress();
   }
-  EXPECT_EQ(farRequests, 5);  // port text, shares, secure flag, login check, the set
+  EXPECT_EQ(farRequests, 5);         // port text, shares, secure flag, login check, the set
   EXPECT_GE(RowOf("10.77.2.2"), 0);  // still there after the search that followed
 }
 

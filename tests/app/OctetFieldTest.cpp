@@ -42,10 +42,8 @@ TEST(OctetField, TypedNumbersAbove255Show255AndRead255) {
   for (const OctetCase& c : kCases) {
     for (int index = 0; index < CIpAddressCtrl::kFieldCount; ++index) {
       CIpAddressCtrl field;
-      EXPECT_EQ(Typed(field, index, c.entered), c.shown)
-          << c.entered << " in octet " << index;
-      EXPECT_EQ(OctetRead(field, index), std::stoi(c.shown))
-          << c.entered << " in octet " << index;
+      EXPECT_EQ(Typed(field, index, c.entered), c.shown) << c.entered << " in octet " << index;
+      EXPECT_EQ(OctetRead(field, index), std::stoi(c.shown)) << c.entered << " in octet " << index;
     }
   }
 }

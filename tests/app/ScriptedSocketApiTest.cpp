@@ -119,8 +119,8 @@ TEST_F(ScriptedNetwork, LoginCheckComparesUserAndPassword) {
   const struct {
     std::string payload;
     uint8_t verdict;
-  } cases[] = {{"admin" + separator + "pw", 1}, {"admin" + separator, 0},
-               {"guest" + separator + "pw", 0}};
+  } cases[] = {
+      {"admin" + separator + "pw", 1}, {"admin" + separator, 0}, {"guest" + separator + "pw", 0}};
   for (const auto& c : cases) {
     Send(0, Query(Nas(), 4, c.payload));
     const std::vector<Datagram> replies = Drain(0);

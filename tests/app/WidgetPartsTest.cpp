@@ -10,10 +10,10 @@
 #include "app/CIpAddressCtrl.h"
 #include "app/CStorageUtilityApp.h"
 #include "app/QtEventClock.h"
-#include "tests/mock/ScriptedSocketApi.h"
 #include "app/WindowShape.h"
 #include "tests/mock/FakeDriveService.h"
 #include "tests/mock/FakeSystemInfo.h"
+#include "tests/mock/ScriptedSocketApi.h"
 
 namespace tarvix::app {
 namespace {
@@ -52,8 +52,8 @@ TEST(QtEventClock, KeepsHandlingEventsWhileItWaits) {
   clock.Pause(5);
   EXPECT_TRUE(timerRan);
   bool posted = false;
-  QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { posted = true; },
-                            Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(), [&] { posted = true; }, Qt::QueuedConnection);
   clock.Idle();
   EXPECT_TRUE(posted);
 }

@@ -104,23 +104,21 @@ TEST_P(ConfigParserErrors, NamesTheProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConfigParserErrors,
-    testing::Values(BadConfig{"", "no device"},
-                    BadConfig{"address = 1.2.3.4\n", "line 1: key outside"},
-                    BadConfig{"[a]\nnetmask = 255.0.0.0\n", "has no address"},
-                    BadConfig{"[a]\naddress = 1.2.3\n", "line 2: bad address"},
-                    BadConfig{"[a]\naddress = 1.2.3.4\nreply_type = 4\n", "reply_type"},
-                    BadConfig{"[a]\naddress = 1.2.3.4\nid = 00:11\n", "id needs 6"},
-                    BadConfig{"[a]\naddress = 1.2.3.4\ncolour = red\n", "unknown key 'colour'"},
-                    BadConfig{"[a]\naddress = 1.2.3.4\nfault = sometimes\n", "bad fault"},
-                    BadConfig{"[a]\naddress = 1.2.3.4\nfault.x = silent\n", "fault.<command>"},
-                    BadConfig{"[a]\naddress = 1.2.3.4\n[a]\naddress = 1.2.3.5\n", "defined twice"},
-                    BadConfig{"[a\naddress = 1.2.3.4\n", "without ']'"},
-                    BadConfig{"[a]\naddress\n", "expected key = value"},
-                    BadConfig{"[a]\naddress = 1.2.3.4\nrefuse_write = x\n", "has no disk"},
-                    BadConfig{"[a]\naddress = 1.2.3.4\ndisk = /d\nrefuse_write = ../x\n",
-                              "leaves the disk"},
-                    BadConfig{"[a]\naddress = 1.2.3.4\ndisk = /d\nrefuse_write = /etc\n",
-                              "leaves the disk"}));
+    testing::Values(
+        BadConfig{"", "no device"}, BadConfig{"address = 1.2.3.4\n", "line 1: key outside"},
+        BadConfig{"[a]\nnetmask = 255.0.0.0\n", "has no address"},
+        BadConfig{"[a]\naddress = 1.2.3\n", "line 2: bad address"},
+        BadConfig{"[a]\naddress = 1.2.3.4\nreply_type = 4\n", "reply_type"},
+        BadConfig{"[a]\naddress = 1.2.3.4\nid = 00:11\n", "id needs 6"},
+        BadConfig{"[a]\naddress = 1.2.3.4\ncolour = red\n", "unknown key 'colour'"},
+        BadConfig{"[a]\naddress = 1.2.3.4\nfault = sometimes\n", "bad fault"},
+        BadConfig{"[a]\naddress = 1.2.3.4\nfault.x = silent\n", "fault.<command>"},
+        BadConfig{"[a]\naddress = 1.2.3.4\n[a]\naddress = 1.2.3.5\n", "defined twice"},
+        BadConfig{"[a\naddress = 1.2.3.4\n", "without ']'"},
+        BadConfig{"[a]\naddress\n", "expected key = value"},
+        BadConfig{"[a]\naddress = 1.2.3.4\nrefuse_write = x\n", "has no disk"},
+        BadConfig{"[a]\naddress = 1.2.3.4\ndisk = /d\nrefuse_write = ../x\n", "leaves the disk"},
+        BadConfig{"[a]\naddress = 1.2.3.4\ndisk = /d\nrefuse_write = /etc\n", "leaves the disk"}));
 
 TEST(ConfigParser, ADiskWithRefusedWrites) {
   const auto result = ParseConfig(

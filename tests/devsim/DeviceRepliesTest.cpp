@@ -33,7 +33,10 @@ std::string HeaderHex(const char* type) {
 // Bytes 21..55 of a discovery reply: DHCP flag '0', two zero bytes, netmask
 // and gateway fields.
 const std::string kAddressPart =
-    "30" "0000" "3235352e3235352e3235352e30000000" "3139322e3136382e302e310000000000";
+    "30"
+    "0000"
+    "3235352e3235352e3235352e30000000"
+    "3139322e3136382e302e310000000000";
 
 TEST(ReplyBuilder, DiscoverReplyBasic) {
   const auto reply = BuildDiscoverReply(Device(Config(2)), kClient);
@@ -42,8 +45,8 @@ TEST(ReplyBuilder, DiscoverReplyBasic) {
 
 TEST(ReplyBuilder, DiscoverReplyExtended) {
   const auto reply = BuildDiscoverReply(Device(Config(7)), kClient);
-  EXPECT_EQ(reply, Hex(HeaderHex("07") + kAddressPart + "0304" + std::string(20, '0') +
-                       "03000000" + "6e6173"));
+  EXPECT_EQ(reply, Hex(HeaderHex("07") + kAddressPart + "0304" + std::string(20, '0') + "03000000" +
+                       "6e6173"));
 }
 
 TEST(ReplyBuilder, DiscoverReplyModel) {

@@ -58,14 +58,15 @@ TEST(Device, AnswersEachValueQuery) {
       {7, std::nullopt},
       {0, std::nullopt},
   };
-  for (const auto& [command, expected] : cases) EXPECT_EQ(AnswerText(device, command), expected) << command;
+  for (const auto& [command, expected] : cases)
+    EXPECT_EQ(AnswerText(device, command), expected) << command;
 }
 
 TEST(Device, LoginVerdict) {
   const Device device(Config());
   const std::vector<std::pair<std::string, std::uint8_t>> cases = {
-      {"admin\x55\xAApw", 1}, {"admin\x55\xAA", 0},  {"admin\x55\xAApw2", 0},
-      {"Admin\x55\xAApw", 0}, {"adminpw", 0},        {"", 0},
+      {"admin\x55\xAApw", 1}, {"admin\x55\xAA", 0}, {"admin\x55\xAApw2", 0},
+      {"Admin\x55\xAApw", 0}, {"adminpw", 0},       {"", 0},
   };
   for (const auto& [payload, verdict] : cases) {
     const auto value = device.Answer(Parse(test::QueryRequest(kTarget, 4, Text(payload))));
@@ -85,19 +86,23 @@ TEST(Device, EmptyAdminPasswordAcceptsAPayloadEndingWithTheSeparator) {
 TEST(Device, OnlyRequestsForItsCurrentAddressAreItsOwn) {
   Device device(Config());
   EXPECT_TRUE(device.IsAddressedBy(Parse(test::QueryRequest(kTarget, 19))));
-  EXPECT_TRUE(device.IsAddressedBy(Parse(test::QueryRequest({9, 9, 9, 9, 9, 9, 10, 77, 1, 20}, 19))));
-  EXPECT_FALSE(device.IsAddressedBy(Parse(test::QueryRequest({1, 2, 3, 4, 5, 6, 10, 77, 1, 21}, 19))));
+  EXPECT_TRUE(
+      device.IsAddressedBy(Parse(test::QueryRequest({9, 9, 9, 9, 9, 9, 10, 77, 1, 20}, 19))));
+  EXPECT_FALSE(
+      device.IsAddressedBy(Parse(test::QueryRequest({1, 2, 3, 4, 5, 6, 10, 77, 1, 21}, 19))));
   EXPECT_TRUE(device.IsAddressedBy(Parse(test::DiscoverRequest())));
 }
 
 TEST(Device, StaticAddressMovesTheDevice) {
   Device device(Config());
-  ASSERT_TRUE(device.Apply(Parse(test::SetRequest(kTarget, 1, "255.255.0.0", "10.77.0.1", Text("10.77.1.30")))));
+  ASSERT_TRUE(device.Apply(
+      Parse(test::SetRequest(kTarget, 1, "255.255.0.0", "10.77.0.1", Text("10.77.1.30")))));
   EXPECT_EQ(FormatIpv4(device.address()), "10.77.1.30");
   EXPECT_EQ(device.netmask(), "255.255.0.0");
   EXPECT_EQ(device.gateway(), "10.77.0.1");
   EXPECT_EQ(device.dhcpFlag(), '0');
-  EXPECT_EQ(device.portText(), "LAN1:10.77.1.30:255.255.0.0:10.77.0.1:0:LAN2:10.77.2.20:255.255.255.0::1");
+  EXPECT_EQ(device.portText(),
+            "LAN1:10.77.1.30:255.255.0.0:10.77.0.1:0:LAN2:10.77.2.20:255.255.255.0::1");
   EXPECT_EQ(device.deviceId()[6], 10);
   EXPECT_EQ(device.deviceId()[9], 30);
 }
@@ -106,10 +111,12 @@ TEST(Device, LanInfoMovesTheDeviceToTheFirstPort) {
   Device device(Config());
   const auto record = test::LanInfo({"LAN1", "10.77.1.40", "255.255.255.0", "10.77.1.1", "0"},
                                     {"LAN2", "10.77.2.40", "255.255.255.0", "", "1"});
-  ASSERT_TRUE(device.Apply(Parse(test::SetRequest(kTarget, 21, "255.255.255.0", "10.77.1.1", record))));
+  ASSERT_TRUE(
+      device.Apply(Parse(test::SetRequest(kTarget, 21, "255.255.255.0", "10.77.1.1", record))));
   EXPECT_EQ(FormatIpv4(device.address()), "10.77.1.40");
   EXPECT_EQ(device.gateway(), "10.77.1.1");
-  EXPECT_EQ(device.portText(), "LAN1:10.77.1.40:255.255.255.0:10.77.1.1:0:LAN2:10.77.2.40:255.255.255.0::1");
+  EXPECT_EQ(device.portText(),
+            "LAN1:10.77.1.40:255.255.255.0:10.77.1.1:0:LAN2:10.77.2.40:255.255.255.0::1");
 }
 
 TEST(Device, LanInfoWithDhcpOnTheFirstPortTakesTheDhcpAddress) {
@@ -158,7 +165,8 @@ TEST(Device, RecordsTextCommandsAndTakesUpTheCodePage) {
        std::vector<std::pair<int, std::string>>{{10, "rw"}, {8, "936"}, {14, "BT"}, {13, "stop"}}) {
     ASSERT_TRUE(device.Apply(Parse(test::SetRequest(kTarget, command, "", "", Text(text)))));
   }
-  const std::vector<std::pair<int, std::string>> expected = {{10, "rw"}, {8, "936"}, {14, "BT"}, {13, "stop"}};
+  const std::vector<std::pair<int, std::string>> expected = {
+      {10, "rw"}, {8, "936"}, {14, "BT"}, {13, "stop"}};
   EXPECT_EQ(device.textCommands(), expected);
   EXPECT_EQ(device.codepage(), "936");
   EXPECT_EQ(AnswerText(device, 9), "936");

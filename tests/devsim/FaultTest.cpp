@@ -36,8 +36,9 @@ INSTANTIATE_TEST_SUITE_P(
                     GoodFault{"repeat:3", Make([](Fault& f) { f.repeat = 3; })},
                     GoodFault{"foreign", Make([](Fault& f) { f.foreign = true; })},
                     GoodFault{"wrongtype", Make([](Fault& f) { f.wrongType = true; })},
-                    GoodFault{"misaddressed:10.0.0.9",
-                              Make([](Fault& f) { f.misaddressed = Ipv4{10, 0, 0, 9}; })},
+                    GoodFault{"misaddressed:10.0.0.9", Make([](Fault& f) {
+                                f.misaddressed = Ipv4{10, 0, 0, 9};
+                              })},
                     GoodFault{"truncate:24", Make([](Fault& f) { f.truncate = 24; })},
                     GoodFault{"truncate:0", Make([](Fault& f) { f.truncate = 0; })},
                     GoodFault{"delay:5, repeat:2 ,foreign", Make([](Fault& f) {
@@ -47,9 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
                               })}));
 
 TEST(FaultParsing, RefusesNonsense) {
-  for (const char* text : {"", "loud", "delay", "delay:-1", "delay:x", "repeat:0", "repeat:101",
-                           "misaddressed:1.2.3", "silent,", "silent:1", "truncate",
-                           "truncate:-1", "truncate:65536", "truncate:2x"}) {
+  for (const char* text :
+       {"", "loud", "delay", "delay:-1", "delay:x", "repeat:0", "repeat:101", "misaddressed:1.2.3",
+        "silent,", "silent:1", "truncate", "truncate:-1", "truncate:65536", "truncate:2x"}) {
     std::string error;
     EXPECT_FALSE(ParseFault(text, error)) << text;
     EXPECT_FALSE(error.empty()) << text;
@@ -69,11 +70,13 @@ TEST(DistortReply, ChangesOnlyWhatTheFaultSays) {
   DistortReply(foreign, Make([](Fault& f) { f.foreign = true; }));
   EXPECT_NE(std::vector(foreign.begin() + 1, foreign.begin() + 7),
             std::vector(original.begin() + 1, original.begin() + 7));
-  EXPECT_EQ(std::vector(foreign.begin() + 7, foreign.end()), std::vector(original.begin() + 7, original.end()));
+  EXPECT_EQ(std::vector(foreign.begin() + 7, foreign.end()),
+            std::vector(original.begin() + 7, original.end()));
 
   auto moved = original;
   DistortReply(moved, Make([](Fault& f) { f.misaddressed = Ipv4{9, 8, 7, 6}; }));
-  EXPECT_EQ(std::vector(moved.begin() + 17, moved.begin() + 21), (std::vector<std::uint8_t>{9, 8, 7, 6}));
+  EXPECT_EQ(std::vector(moved.begin() + 17, moved.begin() + 21),
+            (std::vector<std::uint8_t>{9, 8, 7, 6}));
 }
 
 TEST(DistortReply, TruncateCutsAfterTheOtherFaults) {
@@ -82,12 +85,14 @@ TEST(DistortReply, TruncateCutsAfterTheOtherFaults) {
 
   auto cut = original;
   DistortReply(cut, Make([](Fault& f) {
-    f.truncate = 24;
-    f.misaddressed = Ipv4{9, 8, 7, 6};
-  }));
+                 f.truncate = 24;
+                 f.misaddressed = Ipv4{9, 8, 7, 6};
+               }));
   ASSERT_EQ(cut.size(), 24u);
-  EXPECT_EQ(std::vector(cut.begin() + 17, cut.begin() + 21), (std::vector<std::uint8_t>{9, 8, 7, 6}));
-  EXPECT_EQ(std::vector(cut.begin() + 21, cut.end()), std::vector(original.begin() + 21, original.begin() + 24));
+  EXPECT_EQ(std::vector(cut.begin() + 17, cut.begin() + 21),
+            (std::vector<std::uint8_t>{9, 8, 7, 6}));
+  EXPECT_EQ(std::vector(cut.begin() + 21, cut.end()),
+            std::vector(original.begin() + 21, original.begin() + 24));
 
   // Inside the header, and a reply already shorter than the cut.
   auto header = original;

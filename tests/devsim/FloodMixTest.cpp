@@ -27,18 +27,18 @@ TEST(FloodMixTest, OtherHostsRequestsTheirRepliesAndJunkButNoAnswerTypes) {
 }
 
 TEST(FloodMixTest, PlanIsBoundedInRateCountAndTime) {
-  FloodPlanResult r = ParseFloodPlan({"--interface", "10.77.1.2", "--rate", "1000", "--seconds", "2"});
+  FloodPlanResult r =
+      ParseFloodPlan({"--interface", "10.77.1.2", "--rate", "1000", "--seconds", "2"});
   ASSERT_TRUE(r.error.empty()) << r.error;
   EXPECT_EQ(r.plan.count, 2000);
   r = ParseFloodPlan({"--interface", "10.77.1.2", "--count", "10"});
   ASSERT_TRUE(r.error.empty());
   EXPECT_EQ(r.plan.count, 10);
-  for (const std::vector<std::string>& bad :
-       {std::vector<std::string>{"--rate", "1000"},
-        {"--interface", "10.77.1.2", "--rate", "200001"},
-        {"--interface", "10.77.1.2", "--seconds", "601"},
-        {"--interface", "10.77.1.2", "--seconds", "0"},
-        {"--interface", "10.77.1", "--rate", "5"}})
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--rate", "1000"},
+                                              {"--interface", "10.77.1.2", "--rate", "200001"},
+                                              {"--interface", "10.77.1.2", "--seconds", "601"},
+                                              {"--interface", "10.77.1.2", "--seconds", "0"},
+                                              {"--interface", "10.77.1", "--rate", "5"}})
     EXPECT_FALSE(ParseFloodPlan(bad).error.empty()) << bad[1];
 }
 

@@ -8,7 +8,8 @@
 namespace tarvix::devsim {
 namespace {
 
-constexpr const char* kTwoPorts = "LAN1:10.77.1.20:255.255.255.0::0:LAN2:10.77.2.20:255.255.255.0::1";
+constexpr const char* kTwoPorts =
+    "LAN1:10.77.1.20:255.255.255.0::0:LAN2:10.77.2.20:255.255.255.0::1";
 
 TEST(PortText, SplitKeepsEmptyFieldsAndJoinRestoresText) {
   const auto pieces = SplitPortText(kTwoPorts);

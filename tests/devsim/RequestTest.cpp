@@ -57,11 +57,11 @@ TEST(Request, IgnoresRepliesAndBrokenDatagrams) {
   huge[56] = huge[57] = huge[58] = huge[59] = 0xFF;
   const std::vector<std::vector<std::uint8_t>> cases = {
       {},
-      Hex("01 123456789abc 000000"),            // 10 bytes
-      Hex("02 123456789abc 00000000"),          // a reply
-      Hex("09 123456789abc 00000000"),          // unknown type
-      std::vector<std::uint8_t>(27, 3),         // query without its header
-      std::vector<std::uint8_t>(59, 5),         // set without its header
+      Hex("01 123456789abc 000000"),     // 10 bytes
+      Hex("02 123456789abc 00000000"),   // a reply
+      Hex("09 123456789abc 00000000"),   // unknown type
+      std::vector<std::uint8_t>(27, 3),  // query without its header
+      std::vector<std::uint8_t>(59, 5),  // set without its header
       overlong,
       huge,
   };
@@ -85,7 +85,8 @@ TEST(Request, SurvivesTruncationAndNoise) {
       test::SetRequest({}, 21, "255.0.0.0", "", test::LanInfo({"LAN1", "", "", "", ""}, {}))};
   for (const auto& bytes : valid) {
     for (std::size_t n = 0; n <= bytes.size(); ++n) {
-      const std::vector<std::uint8_t> prefix(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n));
+      const std::vector<std::uint8_t> prefix(bytes.begin(),
+                                             bytes.begin() + static_cast<std::ptrdiff_t>(n));
       EXPECT_TRUE(PayloadInside(prefix)) << n;
     }
   }

@@ -25,7 +25,8 @@ TEST(SendQueue, ReleasesRepliesWhenDueInOrder) {
   EXPECT_EQ(queue.NextDue(), start + milliseconds(100));
 
   EXPECT_TRUE(queue.PopDue(start + milliseconds(99)).empty());
-  EXPECT_EQ(Names(queue.PopDue(start + milliseconds(100))), (std::vector<std::string>{"early", "early-too"}));
+  EXPECT_EQ(Names(queue.PopDue(start + milliseconds(100))),
+            (std::vector<std::string>{"early", "early-too"}));
   EXPECT_EQ(queue.NextDue(), start + milliseconds(300));
   EXPECT_EQ(Names(queue.PopDue(start + milliseconds(1000))), std::vector<std::string>{"late"});
   EXPECT_FALSE(queue.NextDue());

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/devsim/ConfigParser.h"
 #include "tests/devsim/TestDatagrams.h"
+#include "tools/devsim/ConfigParser.h"
 
 namespace tarvix::devsim {
 namespace {
@@ -46,7 +46,8 @@ TEST(Simulator, OnlyTheAddressedDeviceAnswersAQuery) {
   ASSERT_EQ(Senders(outcome), std::vector<std::string>{"one"});
   EXPECT_EQ(outcome.replies[0].bytes[0], 4);
   EXPECT_EQ(test::ValueText(outcome.replies[0].bytes), "1");
-  EXPECT_TRUE(simulator.Handle(test::QueryRequest({0, 0, 0, 0, 0, 0, 10, 77, 1, 22}, 19)).replies.empty());
+  EXPECT_TRUE(
+      simulator.Handle(test::QueryRequest({0, 0, 0, 0, 0, 0, 10, 77, 1, 22}, 19)).replies.empty());
 }
 
 TEST(Simulator, RepliesAndRequestsOfOtherTypesGetNoAnswer) {
@@ -58,7 +59,8 @@ TEST(Simulator, RepliesAndRequestsOfOtherTypesGetNoAnswer) {
 
 TEST(Simulator, AfterAnAddressChangeTheDeviceAnswersOnlyUnderItsNewAddress) {
   auto simulator = Make();
-  const auto ack = simulator.Handle(test::SetRequest(kFirst, 1, "255.255.255.0", "", Text("10.77.1.30")));
+  const auto ack =
+      simulator.Handle(test::SetRequest(kFirst, 1, "255.255.255.0", "", Text("10.77.1.30")));
   ASSERT_EQ(Senders(ack), std::vector<std::string>{"one"});
   EXPECT_EQ(ack.replies[0].bytes[0], 6);
   EXPECT_EQ(test::ReportedAddress(ack.replies[0].bytes), "10.77.1.30");
@@ -137,7 +139,8 @@ TEST(Simulator, DistortingFaultsChangeTheRepliesOfTheirCommandOnly) {
 TEST(Simulator, DevicesOnOneAddressBothAnswer) {
   const auto config = ParseConfig("[a]\naddress = 10.77.1.20\n[b]\naddress = 10.77.1.20\n");
   Simulator simulator(config.devices);
-  EXPECT_EQ(Senders(simulator.Handle(test::QueryRequest(kFirst, 19))), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(Senders(simulator.Handle(test::QueryRequest(kFirst, 19))),
+            (std::vector<std::string>{"a", "b"}));
 }
 
 }  // namespace

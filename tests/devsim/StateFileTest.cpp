@@ -2,18 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/devsim/ConfigParser.h"
 #include "tests/devsim/TestDatagrams.h"
+#include "tools/devsim/ConfigParser.h"
 
 namespace tarvix::devsim {
 namespace {
 
 TEST(StateFile, ShowsAddressSettingsAndTextCommandsInOrder) {
-  const auto config = ParseConfig("[nas]\naddress = 10.77.1.20\ngateway = 10.77.1.1\nport = LAN1:10.77.1.20:255.255.255.0::0\n");
+  const auto config = ParseConfig(
+      "[nas]\naddress = 10.77.1.20\ngateway = 10.77.1.1\nport = "
+      "LAN1:10.77.1.20:255.255.255.0::0\n");
   std::vector<Device> devices{Device(config.devices.at(0))};
   const test::Id10 target = {2, 0x54, 0x56, 0, 0, 1, 10, 77, 1, 20};
-  for (const auto& [command, text] : std::vector<std::pair<int, std::string>>{
-           {10, "rw"}, {8, "936"}, {10, "r\nw"}}) {
+  for (const auto& [command, text] :
+       std::vector<std::pair<int, std::string>>{{10, "rw"}, {8, "936"}, {10, "r\nw"}}) {
     const auto bytes = test::SetRequest(target, command, "", "", test::Text(text));
     ASSERT_TRUE(devices[0].Apply(*ParseRequest(bytes)));
   }

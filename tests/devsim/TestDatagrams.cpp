@@ -42,7 +42,8 @@ Bytes Hex(const std::string& text) {
 
 Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-Id10 DeviceIdOf(const std::array<std::uint8_t, 6>& own, const std::array<std::uint8_t, 4>& address) {
+Id10 DeviceIdOf(const std::array<std::uint8_t, 6>& own,
+                const std::array<std::uint8_t, 4>& address) {
   Id10 id{};
   std::copy(own.begin(), own.end(), id.begin());
   std::copy(address.begin(), address.end(), id.begin() + 6);

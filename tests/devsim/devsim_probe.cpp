@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
   const int type = std::atoi(args["--expect-type"].c_str());
   const int waitMs = args.count("--wait-ms") ? std::atoi(args["--wait-ms"].c_str()) : 2000;
   if (!address || !request || request->empty() || type <= 0) {
-    std::fprintf(stderr, "usage: devsim_probe --interface ADDR --send HEX --expect-type T [--wait-ms MS]\n");
+    std::fprintf(
+        stderr, "usage: devsim_probe --interface ADDR --send HEX --expect-type T [--wait-ms MS]\n");
     return 2;
   }
   std::string error;

@@ -11,18 +11,21 @@ class CliLabTest : public LabFixture {
 };
 
 TEST_F(CliLabTest, DiscoverJsonListsEveryDevice) {
-  StartSim(1, "[One \"quoted\"]\naddress = 10.77.1.20\ngateway = 10.77.1.1\nreply_type = 2\n"
-              "[Two]\naddress = 10.77.1.21\nreply_type = 8\nmodel = NV-A20\n");
+  StartSim(1,
+           "[One \"quoted\"]\naddress = 10.77.1.20\ngateway = 10.77.1.1\nreply_type = 2\n"
+           "[Two]\naddress = 10.77.1.21\nreply_type = 8\nmodel = NV-A20\n");
   StartSim(2, "[Three]\naddress = 10.77.2.20\nreply_type = 7\nnetmask = 255.255.0.0\n");
   std::string out;
   ASSERT_EQ(RunCommand(Tool() + " discover --json", &out), 0);
   EXPECT_NE(out.find(R"({"name": "One \"quoted\"", "address": "10.77.1.20", "netmask": )"
                      R"("255.255.255.0", "gateway": "10.77.1.1", "model": ""})"),
-            std::string::npos) << out;
+            std::string::npos)
+      << out;
   EXPECT_NE(out.find(R"("name": "Two", "address": "10.77.1.21")"), std::string::npos) << out;
   EXPECT_NE(out.find(R"("model": "NV-A20")"), std::string::npos) << out;
   EXPECT_NE(out.find(R"({"name": "Three", "address": "10.77.2.20", "netmask": "255.255.0.0")"),
-            std::string::npos) << out;
+            std::string::npos)
+      << out;
   ASSERT_EQ(RunCommand(Tool() + " discover", &out), 0);
   EXPECT_NE(out.find("Two\t10.77.1.21\t255.255.255.0\t\tNV-A20\n"), std::string::npos) << out;
 }
@@ -54,10 +57,10 @@ admin_password = secret
 fault.4 = truncate:24
 )");
   std::string out;
-  EXPECT_EQ(RunCommand("TARVIX_PASSWORD=secret setsid " + Tool() +
-                           " set-dhcp 10.77.1.20 </dev/null 2>&1",
-                       &out),
-            1);
+  EXPECT_EQ(
+      RunCommand("TARVIX_PASSWORD=secret setsid " + Tool() + " set-dhcp 10.77.1.20 </dev/null 2>&1",
+                 &out),
+      1);
   EXPECT_EQ(out, "Wrong administrator password input!\n");
   std::string log = ReadWholeFile(LogPath(1));
   EXPECT_NE(log.find(" tx dev=Cut type=4 cmd=4 len=24 "), std::string::npos) << log;

@@ -52,13 +52,15 @@ admin_password = secret
 
   ASSERT_EQ(RunCommand(AsNobody(Tool() + " info 10.77.1.20 2>&1"), &out), 0) << out;
   EXPECT_NE(out.find("  Port LAN1: 10.77.1.20 netmask 255.255.255.0 gateway 10.77.1.1 dhcp 0\n"),
-            std::string::npos) << out;
+            std::string::npos)
+      << out;
   EXPECT_NE(out.find("  Shares: HDD_1 Public\n"), std::string::npos) << out;
 
   ASSERT_EQ(RunCommand(AsNobody("env TARVIX_PASSWORD=secret " + Tool() +
                                 " set-dhcp 10.77.1.20 </dev/null 2>&1"),
                        &out),
-            0) << out;
+            0)
+      << out;
   EXPECT_NE(ReadWholeFile(StatePath(1)).find("Keeper.dhcp=1\n"), std::string::npos)
       << ReadWholeFile(StatePath(1));
 }

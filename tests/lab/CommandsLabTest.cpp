@@ -1,8 +1,8 @@
 #include "protocol/FixedText.h"
-#include "tests/lab/LabDevices.h"
-#include "tests/lab/LabFixture.h"
 #include "protocol/PosixSocketApi.h"
 #include "protocol/Protocol.h"
+#include "tests/lab/LabDevices.h"
+#include "tests/lab/LabFixture.h"
 
 namespace tarvix::lab {
 namespace {

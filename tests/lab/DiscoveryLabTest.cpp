@@ -1,9 +1,9 @@
 #include <set>
 
 #include "protocol/FixedText.h"
-#include "tests/lab/LabFixture.h"
 #include "protocol/PosixSocketApi.h"
 #include "protocol/Protocol.h"
+#include "tests/lab/LabFixture.h"
 
 namespace tarvix::lab {
 namespace {

@@ -60,10 +60,11 @@ class FloodLabTest : public LabFixture {
                           std::to_string(kFloodRate) + " --seconds 120 >'" + FloodOut() +
                           "' 2>&1 & echo $! >'" + pidFile + "'";
     ASSERT_EQ(RunCommand(command), 0);
-    for (int step = 0; step < 100 && ReadWholeFile(FloodOut()).find("flooding") == std::string::npos;
-         ++step)
+    for (int step = 0;
+         step < 100 && ReadWholeFile(FloodOut()).find("flooding") == std::string::npos; ++step)
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    ASSERT_NE(ReadWholeFile(FloodOut()).find("flooding"), std::string::npos) << ReadWholeFile(FloodOut());
+    ASSERT_NE(ReadWholeFile(FloodOut()).find("flooding"), std::string::npos)
+        << ReadWholeFile(FloodOut());
     floodPid_ = std::atoi(ReadWholeFile(pidFile).c_str());
     ASSERT_GT(floodPid_, 0);
   }
@@ -155,9 +156,10 @@ bt_firmware = 2
       std::chrono::duration<double>(std::chrono::steady_clock::now() - floodStart).count();
   const std::string summary = StopFlood();
   std::printf("flood: %s (runs took %.2f s of it)\n", summary.c_str(), floodSeconds);
-  std::printf("tool start and stop: %.1f ms; searches: worst %.3f x 0.99 s after it; "
-              "info: worst %.2f s (nominal %.2f s)\n",
-              1000 * startup, worstSearch, worstInfo, infoNominal);
+  std::printf(
+      "tool start and stop: %.1f ms; searches: worst %.3f x 0.99 s after it; "
+      "info: worst %.2f s (nominal %.2f s)\n",
+      1000 * startup, worstSearch, worstInfo, infoNominal);
   std::printf("tool CPU share during the flood: %.1f %%\n", 100 * cpu / wall);
   RecordProperty("cpu_share_percent", std::to_string(100 * cpu / wall));
   // The flood ran through every run: it was stopped only after them.

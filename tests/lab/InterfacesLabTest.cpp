@@ -12,7 +12,9 @@ namespace {
 
 class InterfacesLabTest : public LabFixture {
  protected:
-  void Ip(const std::string& arguments) { ASSERT_EQ(RunCommand("ip " + arguments), 0) << arguments; }
+  void Ip(const std::string& arguments) {
+    ASSERT_EQ(RunCommand("ip " + arguments), 0) << arguments;
+  }
 };
 
 TEST_F(InterfacesLabTest, OnlyUsableInterfacesAreSearched) {

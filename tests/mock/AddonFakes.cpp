@@ -41,7 +41,8 @@ int FakeAddonOperations::SendTextCommand(std::uint8_t command, std::string_view 
 
 std::vector<std::string> FakeAddonOperations::Sent() const {
   std::vector<std::string> sent;
-  for (const std::string& entry : EntriesStartingWith(journal_, "send ")) sent.push_back(entry.substr(5));
+  for (const std::string& entry : EntriesStartingWith(journal_, "send "))
+    sent.push_back(entry.substr(5));
   return sent;
 }
 

@@ -11,7 +11,9 @@ namespace tarvix::testing {
 class FakeBrowserService final : public platform::BrowserService {
  public:
   void SetDefault(std::string name) { default_ = std::move(name); }
-  void SetCommand(const std::string& name, std::string command) { commands_[name] = std::move(command); }
+  void SetCommand(const std::string& name, std::string command) {
+    commands_[name] = std::move(command);
+  }
 
   std::string DefaultBrowserName() const override { return default_; }
   std::string BrowserCommand(const std::string& browserName) const override;

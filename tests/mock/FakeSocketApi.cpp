@@ -33,8 +33,8 @@ int FakeSocketApi::InterfaceOfReceiveSocket(int socket) const {
   return it == receiveSocketInterface_.end() ? -1 : it->second;
 }
 
-bool FakeSocketApi::SendToGroup(int socket, const std::string& localAddress,
-                                const uint8_t* bytes, size_t length) {
+bool FakeSocketApi::SendToGroup(int socket, const std::string& localAddress, const uint8_t* bytes,
+                                size_t length) {
   int i = InterfaceOfAddress(localAddress);
   Bytes request(bytes, bytes + length);
   sent_.emplace_back(i, request);

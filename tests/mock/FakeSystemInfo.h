@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/linux/LinuxSystemInfo.h"
 #include "platform/SystemInfo.h"
+#include "platform/linux/LinuxSystemInfo.h"
 
 namespace tarvix::testing {
 

@@ -119,9 +119,12 @@ ScriptedDevice MakeDevice(std::string name, std::string address, std::string gat
   uint8_t octets[4] = {};
   ParseAddress(address, octets);
   // Bytes that no address could be mistaken for, different for every address.
-  device.identity = {0x00, 0x1B, static_cast<uint8_t>(octets[2] * 7 + 1),
+  device.identity = {0x00,
+                     0x1B,
+                     static_cast<uint8_t>(octets[2] * 7 + 1),
                      static_cast<uint8_t>(octets[3] * 13 + 5),
-                     static_cast<uint8_t>(octets[1] ^ 0x5A), 0x42};
+                     static_cast<uint8_t>(octets[1] ^ 0x5A),
+                     0x42};
   device.name = std::move(name);
   device.address = std::move(address);
   device.gateway = std::move(gateway);
@@ -246,13 +249,13 @@ void ScriptedSocketApi::AnswerQuery(int interfaceIndex, const Datagram& request)
     case 4: {
       // user, 0x55 0xAA, password
       const uint8_t separator[2] = {0x55, 0xAA};
-      auto at = std::search(request.begin() + kQueryHeader, request.end(), separator,
-                            separator + 2);
+      auto at =
+          std::search(request.begin() + kQueryHeader, request.end(), separator, separator + 2);
       if (at == request.end()) Violation("login check without the 0x55 0xAA separator");
       const std::string user(request.begin() + kQueryHeader, at);
       const std::string password(at == request.end() ? at : at + 2, request.end());
-      const bool accepted = at != request.end() && user == device->adminUser &&
-                            password == device->adminPassword;
+      const bool accepted =
+          at != request.end() && user == device->adminUser && password == device->adminPassword;
       value = std::string(1, accepted ? '\x01' : '\0');
       break;
     }

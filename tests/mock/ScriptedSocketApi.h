@@ -22,12 +22,12 @@ struct ScriptedDevice {
   std::string model = "NAS-2";
   // DeviceId bytes 0-5: the device answers only requests that carry them back.
   std::array<uint8_t, 6> identity{0x00, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F};
-  int interfaceIndex = 0;     // the local address through which it is reached
-  bool answersQueries = true; // false: found by a search, silent to every request
-  std::string portText;       // command 20; empty: the device knows no ports, no answer
-  std::string shareText;      // command 3
-  std::string ssl = "0";      // command 19
-  std::string domain;         // command 18
+  int interfaceIndex = 0;      // the local address through which it is reached
+  bool answersQueries = true;  // false: found by a search, silent to every request
+  std::string portText;        // command 20; empty: the device knows no ports, no answer
+  std::string shareText;       // command 3
+  std::string ssl = "0";       // command 19
+  std::string domain;          // command 18
   // The login check (command 4) accepts exactly these credentials.
   std::string adminUser = "admin";
   std::string adminPassword = "secret";
@@ -66,10 +66,10 @@ class ScriptedSocketApi : public SocketApi {
   std::function<void(uint8_t command)> onQuery;
 
   int discoveries = 0;
-  std::vector<uint8_t> queries;                  // commands of the queries, in order
-  std::vector<std::vector<uint8_t>> setRequests; // whole set requests, in order
-  std::vector<SentRequest> sent;                 // every datagram, with its interface
-  std::vector<std::string> violations;           // what malformed requests got wrong
+  std::vector<uint8_t> queries;                   // commands of the queries, in order
+  std::vector<std::vector<uint8_t>> setRequests;  // whole set requests, in order
+  std::vector<SentRequest> sent;                  // every datagram, with its interface
+  std::vector<std::string> violations;            // what malformed requests got wrong
   int closedSockets = 0;
   int OpenSocketCount() const { return static_cast<int>(open_.size()); }
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/support/TempDir.h"
 #include "platform/linux/EffectiveUser.h"
 #include "tests/mock/FakeSmbAuthenticator.h"
+#include "tests/platform/support/TempDir.h"
 
 namespace tarvix::platform {
 namespace {
@@ -13,7 +13,8 @@ using testing::FakeSmbAuthenticator;
 using testsupport::TempDir;
 
 ConnectRequest Request(char letter, std::string account, std::optional<std::string> password) {
-  return ConnectRequest{letter, R"(\\10.0.0.2\HDD_1)", std::move(account), std::move(password), true, false};
+  return ConnectRequest{
+      letter, R"(\\10.0.0.2\HDD_1)", std::move(account), std::move(password), true, false};
 }
 
 class BookmarkDriveServiceTest : public ::testing::Test {
@@ -29,7 +30,8 @@ TEST_F(BookmarkDriveServiceTest, AcceptedConnectionBecomesABookmarkOfTheLetter) 
   dir_.Write("gtk-3.0/bookmarks", "file:///tmp Temp\n");
   auth_.Accept(R"(WORKGROUP\alice)", "secret");
   ASSERT_EQ(drives_.Connect(Request('k', R"(WORKGROUP\alice)", "secret")), DriveResult::Done);
-  EXPECT_EQ(dir_.Read("gtk-3.0/bookmarks"), "file:///tmp Temp\nsmb://10.0.0.2/HDD_1 K: HDD_1 on 10.0.0.2\n");
+  EXPECT_EQ(dir_.Read("gtk-3.0/bookmarks"),
+            "file:///tmp Temp\nsmb://10.0.0.2/HDD_1 K: HDD_1 on 10.0.0.2\n");
   EXPECT_EQ(drives_.RemoteName('K'), R"(\\10.0.0.2\HDD_1)");
   EXPECT_EQ(drives_.TypeOf('K'), DriveType::Remote);
   EXPECT_EQ(drives_.TypeOf('J'), DriveType::NoRootDir);
@@ -47,7 +49,8 @@ TEST_F(BookmarkDriveServiceTest, RefusedOrInvalidConnectionsWriteNothing) {
       {Request('1', "", ""), DriveResult::BadLetter},
       {ConnectRequest{'K', "//NAS/A", "", "", true, false}, DriveResult::NoSuchShare},
   };
-  for (const auto& [request, result] : cases) EXPECT_EQ(drives_.Connect(request), result) << request.letter;
+  for (const auto& [request, result] : cases)
+    EXPECT_EQ(drives_.Connect(request), result) << request.letter;
   EXPECT_EQ(dir_.Read("gtk-3.0/bookmarks"), "smb://NAS/A G: A on NAS\n");
 }
 
@@ -108,10 +111,8 @@ TEST_F(BookmarkDriveServiceTest, SessionConnectionLeavesTheBookmarksAlone) {
 TEST_F(BookmarkDriveServiceTest, DisconnectRemovesTheBookmarkAndRefusesUnknownDrives) {
   dir_.Write("gtk-3.0/bookmarks", "smb://NAS/A G: A on NAS\nfile:///x X\n");
   const std::pair<const char*, DriveResult> cases[] = {
-      {"g:", DriveResult::Done},
-      {"G:", DriveResult::NotConnected},
-      {"H:", DriveResult::NotConnected},
-      {"", DriveResult::NotConnected},
+      {"g:", DriveResult::Done},         {"G:", DriveResult::NotConnected},
+      {"H:", DriveResult::NotConnected}, {"", DriveResult::NotConnected},
       {"GG", DriveResult::NotConnected},
   };
   for (const auto& [name, result] : cases) EXPECT_EQ(drives_.Disconnect(name), result) << name;

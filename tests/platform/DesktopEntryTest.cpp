@@ -4,9 +4,9 @@
 
 #include <map>
 
-#include "tests/platform/support/TempDir.h"
 #include "platform/linux/DesktopEnvironment.h"
 #include "platform/linux/MimeApps.h"
+#include "tests/platform/support/TempDir.h"
 
 namespace tarvix::platform {
 namespace {
@@ -30,11 +30,12 @@ TEST(DesktopEnvironmentTest, AppliesTheBaseDirectoryDefaults) {
 }
 
 TEST(DesktopEnvironmentTest, TakesAbsoluteValuesAndSkipsRelativeOnes) {
-  const auto env = DesktopEnvironment::FromEnvironment(From({{"HOME", "/h"},
-                                                             {"XDG_CONFIG_HOME", "relative"},
-                                                             {"XDG_DATA_HOME", "/d"},
-                                                             {"XDG_DATA_DIRS", "/a:rel::/b"},
-                                                             {"XDG_CURRENT_DESKTOP", "X-Cinnamon:GNOME"}}));
+  const auto env =
+      DesktopEnvironment::FromEnvironment(From({{"HOME", "/h"},
+                                                {"XDG_CONFIG_HOME", "relative"},
+                                                {"XDG_DATA_HOME", "/d"},
+                                                {"XDG_DATA_DIRS", "/a:rel::/b"},
+                                                {"XDG_CURRENT_DESKTOP", "X-Cinnamon:GNOME"}}));
   EXPECT_EQ(env.configHome, "/h/.config");
   EXPECT_EQ(env.dataHome, "/d");
   EXPECT_EQ(env.dataDirs, (std::vector<std::filesystem::path>{"/a", "/b"}));
@@ -49,7 +50,8 @@ TEST(DesktopEntryTest, StripsFieldCodesAndKeepsQuoting) {
       {"app --rate=100%% %F", "app --rate=100%"},
       {"app --file=%f", "app --file="},
   };
-  for (const auto& [exec, command] : cases) EXPECT_EQ(DesktopEntry::StripFieldCodes(exec), command) << exec;
+  for (const auto& [exec, command] : cases)
+    EXPECT_EQ(DesktopEntry::StripFieldCodes(exec), command) << exec;
 }
 
 TEST(DesktopEntryTest, FindsAnIdInDataFoldersAndSubfolders) {
@@ -69,11 +71,13 @@ TEST(DesktopEntryTest, FindsAnIdInDataFoldersAndSubfolders) {
 
 TEST(DesktopEntryTest, ReadsExecOfTheMainGroupOnly) {
   TempDir dir;
-  const auto file = dir.Write("a.desktop",
-                              "# comment\n[Desktop Action new]\nExec=wrong\n"
-                              "[Desktop Entry]\nName=A\nExec[de]=localised\nExec = /opt/a\\sb %u\n");
+  const auto file =
+      dir.Write("a.desktop",
+                "# comment\n[Desktop Action new]\nExec=wrong\n"
+                "[Desktop Entry]\nName=A\nExec[de]=localised\nExec = /opt/a\\sb %u\n");
   EXPECT_EQ(DesktopEntry::ReadExec(file), "/opt/a b %u");
-  EXPECT_EQ(DesktopEntry::ReadExec(dir.Write("b.desktop", "[Desktop Entry]\nName=B\n")), std::nullopt);
+  EXPECT_EQ(DesktopEntry::ReadExec(dir.Write("b.desktop", "[Desktop Entry]\nName=B\n")),
+            std::nullopt);
 }
 
 TEST(MimeAppsTest, FirstListedDefaultInSearchOrderWins) {
@@ -89,7 +93,8 @@ TEST(MimeAppsTest, FirstListedDefaultInSearchOrderWins) {
             "[Added Associations]\nx-scheme-handler/http=added.desktop\n"
             "[Default Applications]\nx-scheme-handler/http=user.desktop;other.desktop;\n");
   EXPECT_EQ(MimeApps::DefaultFor(env, "x-scheme-handler/http"), "user.desktop");
-  dir.Write("config/xfce-mimeapps.list", "[Default Applications]\nx-scheme-handler/http=xfce.desktop\n");
+  dir.Write("config/xfce-mimeapps.list",
+            "[Default Applications]\nx-scheme-handler/http=xfce.desktop\n");
   EXPECT_EQ(MimeApps::DefaultFor(env, "x-scheme-handler/http"), "xfce.desktop");
   EXPECT_EQ(MimeApps::DefaultFor(env, "text/plain"), std::nullopt);
 }

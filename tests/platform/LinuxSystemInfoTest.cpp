@@ -26,12 +26,18 @@ TEST(LinuxSystemInfoTest, Utf8IsKeptAndCutOnACharacterBoundary) {
     std::size_t width;
     std::string expected;
   };
-  const std::string umlauts = "\xC3\xA4\xC3\xB6";         // two 2-byte characters
-  const std::string euro = "a\xE2\x82\xAC";               // 'a' and a 3-byte character
+  const std::string umlauts = "\xC3\xA4\xC3\xB6";  // two 2-byte characters
+  const std::string euro = "a\xE2\x82\xAC";        // 'a' and a 3-byte character
   const Case cases[] = {
-      {"HDD_1", 256, "HDD_1"},     {"HDD_1", 6, "HDD_1"},  {"HDD_1", 5, "HDD_"},
-      {umlauts, 5, umlauts},       {umlauts, 4, "\xC3\xA4"}, {euro, 4, "a"},
-      {euro, 5, euro},             {"x", 1, ""},           {"x", 0, ""},
+      {"HDD_1", 256, "HDD_1"},
+      {"HDD_1", 6, "HDD_1"},
+      {"HDD_1", 5, "HDD_"},
+      {umlauts, 5, umlauts},
+      {umlauts, 4, "\xC3\xA4"},
+      {euro, 4, "a"},
+      {euro, 5, euro},
+      {"x", 1, ""},
+      {"x", 0, ""},
   };
   const LinuxSystemInfo info;
   for (const auto& c : cases) {
@@ -41,9 +47,15 @@ TEST(LinuxSystemInfoTest, Utf8IsKeptAndCutOnACharacterBoundary) {
 
 TEST(LinuxSystemInfoTest, ParsesDottedAddressesLikeTheSocketLibrary) {
   const std::pair<const char*, std::uint32_t> cases[] = {
-      {"192.168.1.5", 0xC0A80105u},  {"0.0.0.0", 0u},         {"10.1", 0x0A000001u},
-      {"0x7f.1", 0x7F000001u},       {"256.1.1.1", kAddressNone}, {"", kAddressNone},
-      {"1.2.3.4x", kAddressNone},    {"nas", kAddressNone},   {"255.255.255.255", kAddressNone},
+      {"192.168.1.5", 0xC0A80105u},
+      {"0.0.0.0", 0u},
+      {"10.1", 0x0A000001u},
+      {"0x7f.1", 0x7F000001u},
+      {"256.1.1.1", kAddressNone},
+      {"", kAddressNone},
+      {"1.2.3.4x", kAddressNone},
+      {"nas", kAddressNone},
+      {"255.255.255.255", kAddressNone},
   };
   const LinuxSystemInfo info;
   for (const auto& [text, value] : cases) EXPECT_EQ(info.ParseDottedAddress(text), value) << text;

@@ -33,7 +33,8 @@ TEST(PosixProcessLauncherTest, StartFailuresSayWhatIsWrongWithTheProgram) {
 
 TEST(PosixProcessLauncherTest, StartedProgramGetsItsArgumentsAndIsReaped) {
   TempDir dir;
-  const auto script = dir.WriteExecutable("record", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\n");
+  const auto script =
+      dir.WriteExecutable("record", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\n");
   PosixProcessLauncher launcher;
   const std::string line = "\"" + script.string() + "\" 'one two' three";
   EXPECT_EQ(launcher.StartCommandLine(line, ShowState::Normal), LaunchOutcome::Started);
@@ -44,7 +45,8 @@ TEST(PosixProcessLauncherTest, StartedProgramGetsItsArgumentsAndIsReaped) {
 TEST(PosixProcessLauncherTest, OpenDocumentRunsTheOpenerAndReadsItsVerdict) {
   TempDir dir;
   const auto opener = dir.WriteExecutable(
-      "opener", "#!/bin/sh\necho \"$1\" >> \"$0.log\"\ncase \"$1\" in *refuse*) exit 3;; esac\nexit 0\n");
+      "opener",
+      "#!/bin/sh\necho \"$1\" >> \"$0.log\"\ncase \"$1\" in *refuse*) exit 3;; esac\nexit 0\n");
   const auto document = dir.Write("widget.file", "x");
   const auto refused = dir.Write("refuse.file", "x");
   PosixProcessLauncher launcher(opener.string());
@@ -53,7 +55,8 @@ TEST(PosixProcessLauncherTest, OpenDocumentRunsTheOpenerAndReadsItsVerdict) {
   EXPECT_NE(launcher.OpenDocument(refused.string()), OpenOutcome::Opened);
   EXPECT_NE(launcher.OpenDocument((dir.Path() / "missing.file").string()), OpenOutcome::Opened);
   EXPECT_NE(launcher.OpenDocument(""), OpenOutcome::Opened);
-  EXPECT_EQ(dir.Read("opener.log"), document.string() + "\nhttp://127.0.0.1\n" + refused.string() + "\n");
+  EXPECT_EQ(dir.Read("opener.log"),
+            document.string() + "\nhttp://127.0.0.1\n" + refused.string() + "\n");
 }
 
 TEST(PosixProcessLauncherTest, OpenDocumentWithoutAnOpenerFails) {

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "tests/platform/support/SmbdServer.h"
-#include "tests/platform/support/TempDir.h"
 #include "platform/linux/BookmarkDriveService.h"
 #include "platform/linux/LibSmbAuthenticator.h"
+#include "tests/platform/support/SmbdServer.h"
+#include "tests/platform/support/TempDir.h"
 
 namespace tarvix::platform {
 namespace {
@@ -82,7 +82,8 @@ TEST_F(SmbdAuthenticationTest, AcceptsRightCredentialsAndRefusesWrongOnes) {
 
 TEST_F(SmbdAuthenticationTest, ClosedPortIsUnreachable) {
   LibSmbAuthenticator auth({testsupport::FreeLoopbackPort(), 10000});
-  EXPECT_EQ(auth.Authenticate(UncPath{"127.0.0.1", "HDD_1", ""}, SmbCredentials{}), SmbAuthResult::Unreachable);
+  EXPECT_EQ(auth.Authenticate(UncPath{"127.0.0.1", "HDD_1", ""}, SmbCredentials{}),
+            SmbAuthResult::Unreachable);
 }
 
 TEST_F(SmbdAuthenticationTest, InteractiveDriveConnectionWritesTheBookmark) {

@@ -35,7 +35,8 @@ TEST(UncPathTest, SmbUrlCarriesAPort) {
 }
 
 TEST(UncPathTest, RejectsUrlsThatAreNotShares) {
-  for (const char* url : {"file:///home/u", "smb://nas", "smb://nas/", "smb://nas/a%2", "smb://n/a%5Cb"}) {
+  for (const char* url :
+       {"file:///home/u", "smb://nas", "smb://nas/", "smb://nas/a%2", "smb://n/a%5Cb"}) {
     EXPECT_EQ(UncPath::FromSmbUrl(url), std::nullopt) << url;
   }
 }

@@ -21,8 +21,8 @@ TEST(WindowsLaunchResults, WinExecNumbersBecomeOutcomes) {
 
 TEST(WindowsLaunchResults, ShellOpenSucceedsAboveThirtyTwo) {
   const std::pair<std::uintptr_t, OpenOutcome> cases[] = {
-      {42, OpenOutcome::Opened}, {33, OpenOutcome::Opened},   {32, OpenOutcome::Failed},
-      {31, OpenOutcome::Failed}, {2, OpenOutcome::NotFound},  {3, OpenOutcome::NotFound},
+      {42, OpenOutcome::Opened}, {33, OpenOutcome::Opened},  {32, OpenOutcome::Failed},
+      {31, OpenOutcome::Failed}, {2, OpenOutcome::NotFound}, {3, OpenOutcome::NotFound},
       {0, OpenOutcome::Failed},
   };
   for (const auto& [result, outcome] : cases) {

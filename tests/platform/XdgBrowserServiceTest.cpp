@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/support/TempDir.h"
 #include "platform/linux/PosixProcessLauncher.h"
+#include "tests/platform/support/TempDir.h"
 
 namespace tarvix::platform {
 namespace {
@@ -21,9 +21,10 @@ class XdgBrowserServiceTest : public ::testing::Test {
   void InstallRecordingBrowser() {
     dir_.WriteExecutable("bin/my browser", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\n");
     dir_.Write("data/applications/fake-browser.desktop",
-               "[Desktop Entry]\nType=Application\nName=Fake\nExec=\"" + (dir_.Path() / "bin/my browser").string() +
-                   "\" --new-window %u\n");
-    dir_.Write("config/mimeapps.list", "[Default Applications]\nx-scheme-handler/http=fake-browser.desktop\n");
+               "[Desktop Entry]\nType=Application\nName=Fake\nExec=\"" +
+                   (dir_.Path() / "bin/my browser").string() + "\" --new-window %u\n");
+    dir_.Write("config/mimeapps.list",
+               "[Default Applications]\nx-scheme-handler/http=fake-browser.desktop\n");
   }
 
   TempDir dir_;
@@ -42,13 +43,15 @@ TEST_F(XdgBrowserServiceTest, FallsBackToMimeAppsWhenTheDesktopToolsSayNothing) 
 TEST_F(XdgBrowserServiceTest, AsksXdgSettingsFirst) {
   InstallRecordingBrowser();
   const auto tool = dir_.WriteExecutable(
-      "bin/xdg-settings", "#!/bin/sh\n[ \"$1 $2\" = 'get default-web-browser' ] && echo other.desktop\n");
+      "bin/xdg-settings",
+      "#!/bin/sh\n[ \"$1 $2\" = 'get default-web-browser' ] && echo other.desktop\n");
   const XdgBrowserService browsers(env_, XdgBrowserService::XdgSettingsQuery(tool.string()));
   EXPECT_EQ(browsers.DefaultBrowserName(), "other.desktop");
 }
 
 TEST_F(XdgBrowserServiceTest, NoBrowserAnywhereGivesEmptyName) {
-  const XdgBrowserService browsers(env_, XdgBrowserService::XdgSettingsQuery("/nonexistent/xdg-settings"));
+  const XdgBrowserService browsers(
+      env_, XdgBrowserService::XdgSettingsQuery("/nonexistent/xdg-settings"));
   EXPECT_EQ(browsers.DefaultBrowserName(), "");
 }
 
@@ -56,7 +59,8 @@ TEST_F(XdgBrowserServiceTest, TheBrowserCommandStartsTheBrowserWithTheAddress) {
   InstallRecordingBrowser();
   const XdgBrowserService browsers(env_, [] { return std::string(); });
   PosixProcessLauncher launcher;
-  const auto command = browsers.BrowserCommand(browsers.DefaultBrowserName()) + " https://127.0.0.1";
+  const auto command =
+      browsers.BrowserCommand(browsers.DefaultBrowserName()) + " https://127.0.0.1";
   EXPECT_EQ(launcher.StartCommandLine(command, ShowState::Hidden), LaunchOutcome::Started);
   launcher.Reaper().WaitForAll();
   EXPECT_EQ(dir_.Read("bin/my browser.args"), "--new-window\nhttps://127.0.0.1\n");

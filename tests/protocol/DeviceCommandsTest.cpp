@@ -41,8 +41,8 @@ struct OperationCase {
 };
 
 const OperationCase kOperations[] = {
-    {"QueryCodepage", [](DeviceCommands& c) { return c.QueryCodepage(); }, 9, 11, 10,
-     "codepage", offsetof(DeviceSession, codepage)},
+    {"QueryCodepage", [](DeviceCommands& c) { return c.QueryCodepage(); }, 9, 11, 10, "codepage",
+     offsetof(DeviceSession, codepage)},
     {"QueryIdeOk", [](DeviceCommands& c) { return c.QueryIdeOk(); }, 11, 11, 20, "ideok",
      offsetof(DeviceSession, ideOk)},
     {"QueryShareName", [](DeviceCommands& c) { return c.QueryShareName(); }, 12, 11, 20,
@@ -53,16 +53,14 @@ const OperationCase kOperations[] = {
      offsetof(DeviceSession, domain)},
     {"QuerySsl", [](DeviceCommands& c) { return c.QuerySsl(); }, 19, 11, 20, "ssl",
      offsetof(DeviceSession, ssl)},
-    {"QueryShareList", [](DeviceCommands& c) { return c.QueryShareList(); }, 3, 11, 20,
-     nullptr, 0},
-    {"QueryLanInfo", [](DeviceCommands& c) { return c.QueryLanInfo(); }, 20, 11, 20, nullptr,
-     0},
+    {"QueryShareList", [](DeviceCommands& c) { return c.QueryShareList(); }, 3, 11, 20, nullptr, 0},
+    {"QueryLanInfo", [](DeviceCommands& c) { return c.QueryLanInfo(); }, 20, 11, 20, nullptr, 0},
     {"VerifyLogin", [](DeviceCommands& c) { return c.VerifyLogin(); }, 4, 0, 10, nullptr, 0},
     {"SetDhcp", [](DeviceCommands& c) { return c.SetDhcp(); }, 2, 0, 100, nullptr, 0},
-    {"SetStaticAddress", [](DeviceCommands& c) { return c.SetStaticAddress(); }, 1, 0, 300,
+    {"SetStaticAddress", [](DeviceCommands& c) { return c.SetStaticAddress(); }, 1, 0, 300, nullptr,
+     0},
+    {"SendTextCommand", [](DeviceCommands& c) { return c.SendTextCommand(10, "rw"); }, 10, 0, 10,
      nullptr, 0},
-    {"SendTextCommand", [](DeviceCommands& c) { return c.SendTextCommand(10, "rw"); }, 10, 0,
-     10, nullptr, 0},
 };
 
 TEST_F(DeviceCommandsTest, TextQueriesStoreValueAndTrace) {
@@ -306,7 +304,8 @@ class SecondLinkTest : public ProtocolFixture {
     ProtocolFixture::SetUp();
     sockets.responder = [this](int i, const Bytes& request) {
       if (i != kLink) return;
-      if (request[0] == kDiscoverRequest) sockets.Queue(i, DiscoveryReplyBytes(2, kClientId, device));
+      if (request[0] == kDiscoverRequest)
+        sockets.Queue(i, DiscoveryReplyBytes(2, kClientId, device));
       if (request[0] == kQueryRequest) sockets.Queue(i, QueryReplyBytes(kClientId, device, "1"));
       if (request[0] == kSetRequest) sockets.Queue(i, SetReplyBytes(kClientId, device));
     };

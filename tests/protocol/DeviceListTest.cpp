@@ -12,8 +12,8 @@ namespace {
 const uint8_t kId[kDeviceIdSize] = {};
 
 void AppendNumbered(DeviceList& devices, int n) {
-  devices.AppendDevice("d", "10.0." + std::to_string(n / 256) + "." + std::to_string(n % 256),
-                       "", "", kId, "", "0", 0);
+  devices.AppendDevice("d", "10.0." + std::to_string(n / 256) + "." + std::to_string(n % 256), "",
+                       "", kId, "", "0", 0);
 }
 
 // A command keeps the selected node across its exchange and rewrites it afterwards;

@@ -13,8 +13,7 @@ class DiscoveryTest : public ProtocolFixture {
   std::vector<std::string> Listed() const {
     std::vector<std::string> out;
     for (const DeviceNode& n : protocol.devices)
-      out.push_back(std::string(n.name) + "@" + n.address + "#" +
-                    std::to_string(n.interfaceIndex));
+      out.push_back(std::string(n.name) + "@" + n.address + "#" + std::to_string(n.interfaceIndex));
     return out;
   }
 
@@ -147,7 +146,8 @@ TEST(DiscoveryRoundTest, SilentSearchIsOneRoundForAnyNumberOfInterfaces) {
   for (int count : {1, 2, 8}) {
     FakeSocketApi sockets;
     sockets.localAddresses.clear();
-    for (int i = 1; i <= count; ++i) sockets.localAddresses.push_back("10.77." + std::to_string(i) + ".1");
+    for (int i = 1; i <= count; ++i)
+      sockets.localAddresses.push_back("10.77." + std::to_string(i) + ".1");
     CountingClock clock;
     Protocol protocol(sockets, clock);
     ASSERT_TRUE(protocol.network.StartNetwork());
@@ -203,7 +203,7 @@ class DiscoveryOrderTest : public ProtocolFixture {
 };
 
 TEST_F(DiscoveryOrderTest, ListMatchesTheSequentialSearchInEveryOrderOfArrival) {
-  std::vector<Reply> replies = {{0, 10, "A0"}, {2, 10, "A2"}, {1, 11, "B1"},
+  std::vector<Reply> replies = {{0, 10, "A0"}, {2, 10, "A2"},      {1, 11, "B1"},
                                 {0, 11, "B0"}, {0, 10, "A0again"}, {2, 12, "C2"}};
   std::sort(replies.begin(), replies.end(),
             [](const Reply& x, const Reply& y) { return std::string(x.name) < y.name; });

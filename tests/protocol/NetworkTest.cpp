@@ -152,8 +152,8 @@ TEST_F(NetworkTest, RepliesTooShortForTheirReaderAreSkipped) {
     clock.pauses.clear();
     int polls = sockets.polls(0);
     uint8_t request[28] = {3};
-    EXPECT_EQ(protocol.network.RunExchange(0, request, sizeof request, kQueryReply, nullptr, 0,
-                                           20, c.replyLength),
+    EXPECT_EQ(protocol.network.RunExchange(0, request, sizeof request, kQueryReply, nullptr, 0, 20,
+                                           c.replyLength),
               1);
     EXPECT_EQ(protocol.network.ReceivedLength(), c.shortLength + 1) << c.replyLength;
     EXPECT_EQ(sockets.polls(0) - polls, 1) << c.replyLength;

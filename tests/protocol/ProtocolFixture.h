@@ -3,11 +3,11 @@
 
 #include <cstring>
 
+#include "protocol/FixedText.h"
+#include "protocol/Packet.h"
+#include "protocol/Protocol.h"
 #include "tests/mock/CountingClock.h"
 #include "tests/mock/FakeSocketApi.h"
-#include "protocol/FixedText.h"
-#include "protocol/Protocol.h"
-#include "protocol/Packet.h"
 #include "tests/mock/ReplyBuilder.h"
 
 namespace tarvix::testing {

@@ -32,9 +32,9 @@ TEST_F(ApplyLan, NothingHappensWithoutASelectedDevice) {
   panel.deviceSelected = false;
   EXPECT_EQ(Apply(), LanApplyResult::Stopped);
   EXPECT_EQ(h.state.adminLoginMode, 1);
-  EXPECT_EQ(h.messages.shown, (std::vector<ShownMessage>{
-                                  {"Please select a device in the above section.", "Error",
-                                   MessageIcon::Stop}}));
+  EXPECT_EQ(h.messages.shown,
+            (std::vector<ShownMessage>{
+                {"Please select a device in the above section.", "Error", MessageIcon::Stop}}));
   EXPECT_TRUE(h.operations.log.empty());
   EXPECT_TRUE(panel.log.empty());
 }
@@ -73,8 +73,9 @@ TEST_F(ApplyLan, DhcpSkipsValidation) {
   form.dhcpChoice = kDhcpEnable;
   EXPECT_EQ(Apply(), LanApplyResult::Applied);
   EXPECT_EQ(h.operations.log, (Log{"VerifyLogin admin/", "SetDhcp"}));
-  EXPECT_EQ(h.messages.shown, (std::vector<ShownMessage>{
-                                  {"DHCP client enabled.", "Confirm", MessageIcon::Information}}));
+  EXPECT_EQ(
+      h.messages.shown,
+      (std::vector<ShownMessage>{{"DHCP client enabled.", "Confirm", MessageIcon::Information}}));
   EXPECT_EQ(panel.log, Log{"Search"});
 }
 
@@ -82,8 +83,8 @@ TEST_F(ApplyLan, DhcpFailureIsShownAndNotSearched) {
   form.dhcpChoice = kDhcpEnable;
   h.operations.dhcpResult = 0;
   EXPECT_EQ(Apply(), LanApplyResult::DhcpFailed);
-  EXPECT_EQ(h.messages.shown, (std::vector<ShownMessage>{
-                                  {"Set to dhcp client fail.", "Error", MessageIcon::Stop}}));
+  EXPECT_EQ(h.messages.shown,
+            (std::vector<ShownMessage>{{"Set to dhcp client fail.", "Error", MessageIcon::Stop}}));
   EXPECT_TRUE(panel.log.empty());
 }
 
@@ -110,8 +111,8 @@ TEST_F(ApplyLan, PortedDeviceWithDhcpStillValidatesTheFields) {
   form.dhcpChoice = kDhcpEnable;
   form.values.clear();
   EXPECT_EQ(Apply(), LanApplyResult::Stopped);
-  EXPECT_EQ(h.messages.shown, (std::vector<ShownMessage>{
-                                  {"Please input IP address!", "Warning", MessageIcon::Exclamation}}));
+  EXPECT_EQ(h.messages.shown, (std::vector<ShownMessage>{{"Please input IP address!", "Warning",
+                                                          MessageIcon::Exclamation}}));
 }
 
 }  // namespace

@@ -25,16 +25,16 @@ TEST_P(BrowserForms, BuildsTheCommandLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, BrowserForms,
-    ::testing::Values(
-        BrowserRow{"IEXPLORE.EXE", "ignored", false, "xdg-open http://10.77.1.2"},
-        BrowserRow{"IEXPLORE.EXE", "ignored", true, "xdg-open https://10.77.1.2"},
-        BrowserRow{"firefox-esr.desktop", "\"/usr/lib/firefox esr/firefox\"", false,
-                   "\"/usr/lib/firefox esr/firefox\" http://10.77.1.2"},
-        BrowserRow{"firefox-esr.desktop", "firefox --new-window %u", true,
-                   "firefox --new-window %u https://10.77.1.2"},
-        BrowserRow{"", "", false, " http://10.77.1.2"},
-        // "ie" in lower case is not the system browser's mark.
-        BrowserRow{"epiphany-ie.desktop", "epiphany", false, "epiphany http://10.77.1.2"}));
+    ::testing::Values(BrowserRow{"IEXPLORE.EXE", "ignored", false, "xdg-open http://10.77.1.2"},
+                      BrowserRow{"IEXPLORE.EXE", "ignored", true, "xdg-open https://10.77.1.2"},
+                      BrowserRow{"firefox-esr.desktop", "\"/usr/lib/firefox esr/firefox\"", false,
+                                 "\"/usr/lib/firefox esr/firefox\" http://10.77.1.2"},
+                      BrowserRow{"firefox-esr.desktop", "firefox --new-window %u", true,
+                                 "firefox --new-window %u https://10.77.1.2"},
+                      BrowserRow{"", "", false, " http://10.77.1.2"},
+                      // "ie" in lower case is not the system browser's mark.
+                      BrowserRow{"epiphany-ie.desktop", "epiphany", false,
+                                 "epiphany http://10.77.1.2"}));
 
 TEST(BrowserCommandLine, TextsTooLongForTheRegistryBufferReadAsEmpty) {
   testing::FakeBrowserService browsers;

@@ -24,7 +24,8 @@ TEST_P(OctetTable, ComplainsAndFocusesTheOctet) {
   testing::FakeMessageBoxes messages;
   EXPECT_FALSE(CheckOctets(row.field, row.octets, form, messages));
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0], (testing::ShownMessage{row.message, "Error", MessageIcon::Information}));
+  EXPECT_EQ(messages.shown[0],
+            (testing::ShownMessage{row.message, "Error", MessageIcon::Information}));
   EXPECT_EQ(form.focus, (std::vector<std::pair<LanField, int>>{{row.field, row.focus}}));
 }
 
@@ -32,19 +33,48 @@ using F = LanField;
 INSTANTIATE_TEST_SUITE_P(
     EveryRule, OctetTable,
     ::testing::Values(
-        OctetRow{F::Address, {0, 1, 2, 3}, "Invalid IP address in 1st digit. It should be 1-223.", 0},
-        OctetRow{F::Address, {224, 0, 0, 1}, "Invalid IP address in 1st digit. It should be 1-223.", 0},
-        OctetRow{F::Address, {10, 256, 0, 1}, "Invalid IP address in 2nd digit. It should be 0-255.", 1},
-        OctetRow{F::Address, {10, 0, 300, 1}, "Invalid IP address in 3rd digit. It should be 0-255.", 2},
-        OctetRow{F::Address, {10, 0, 0, 999}, "Invalid IP address in 4th digit. It should be 0-255.", 3},
-        OctetRow{F::Netmask, {256, 0, 0, 0}, "Invalid subnet mask address in 1st digit. It should be 0-255.", 0},
-        OctetRow{F::Netmask, {255, 256, 0, 0}, "Invalid subnet mask address in 2nd digit. It should be 0-255.", 1},
-        OctetRow{F::Netmask, {255, 255, 256, 0}, "Invalid subnet mask address in 3rd digit. It should be 0-255.", 2},
-        OctetRow{F::Netmask, {255, 255, 255, 256}, "Invalid subnet mask address in 4th digit. It should be 0-255.", 3},
-        OctetRow{F::Gateway, {0, 0, 0, 1}, "Invalid gateway IP address in 1st digit. It should be 1-223.", 0},
-        OctetRow{F::Gateway, {10, 256, 0, 1}, "Invalid gateway IP address in 2nd digit. It should be 0-255.", 1},
-        OctetRow{F::Gateway, {10, 0, 256, 1}, "Invalid gateway IP address in 3rd digit. It should be 0-255.", 2},
-        OctetRow{F::Gateway, {10, 0, 0, 256}, "Invalid gateway IP address in 4th digit. It should be 0-255.", 3}));
+        OctetRow{
+            F::Address, {0, 1, 2, 3}, "Invalid IP address in 1st digit. It should be 1-223.", 0},
+        OctetRow{
+            F::Address, {224, 0, 0, 1}, "Invalid IP address in 1st digit. It should be 1-223.", 0},
+        OctetRow{
+            F::Address, {10, 256, 0, 1}, "Invalid IP address in 2nd digit. It should be 0-255.", 1},
+        OctetRow{
+            F::Address, {10, 0, 300, 1}, "Invalid IP address in 3rd digit. It should be 0-255.", 2},
+        OctetRow{
+            F::Address, {10, 0, 0, 999}, "Invalid IP address in 4th digit. It should be 0-255.", 3},
+        OctetRow{F::Netmask,
+                 {256, 0, 0, 0},
+                 "Invalid subnet mask address in 1st digit. It should be 0-255.",
+                 0},
+        OctetRow{F::Netmask,
+                 {255, 256, 0, 0},
+                 "Invalid subnet mask address in 2nd digit. It should be 0-255.",
+                 1},
+        OctetRow{F::Netmask,
+                 {255, 255, 256, 0},
+                 "Invalid subnet mask address in 3rd digit. It should be 0-255.",
+                 2},
+        OctetRow{F::Netmask,
+                 {255, 255, 255, 256},
+                 "Invalid subnet mask address in 4th digit. It should be 0-255.",
+                 3},
+        OctetRow{F::Gateway,
+                 {0, 0, 0, 1},
+                 "Invalid gateway IP address in 1st digit. It should be 1-223.",
+                 0},
+        OctetRow{F::Gateway,
+                 {10, 256, 0, 1},
+                 "Invalid gateway IP address in 2nd digit. It should be 0-255.",
+                 1},
+        OctetRow{F::Gateway,
+                 {10, 0, 256, 1},
+                 "Invalid gateway IP address in 3rd digit. It should be 0-255.",
+                 2},
+        OctetRow{F::Gateway,
+                 {10, 0, 0, 256},
+                 "Invalid gateway IP address in 4th digit. It should be 0-255.",
+                 3}));
 
 TEST(CheckOctets, AcceptsGoodOctetsAndABlankGateway) {
   testing::FakeLanForm form;

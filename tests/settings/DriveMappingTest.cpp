@@ -112,7 +112,8 @@ TEST_F(DriveMapping, DomainDeviceTriesTheNetworkUserThenTheTypedOne) {
   TypeLogin("bob", "pw");
   EXPECT_TRUE(Map());
   EXPECT_EQ(h.operations.log, Log{"QueryDomain"});
-  EXPECT_EQ(Connects(), (Log{kShare + "CORP\\alice|-|persistent", kShare + "CORP\\bob|pw|persistent"}));
+  EXPECT_EQ(Connects(),
+            (Log{kShare + "CORP\\alice|-|persistent", kShare + "CORP\\bob|pw|persistent"}));
   EXPECT_EQ(h.messages.shown, std::vector<ShownMessage>{kMapped});
 }
 
@@ -201,12 +202,12 @@ TEST_P(StaleLogin, CancelledShareLoginSendsEmptyCredentials) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, StaleLogin,
     ::testing::Values(
-        StaleLoginCase{"NoDomain", "Linux", "",
-                       {kShare + "||persistent", kShare + "||persistent"}},
-        StaleLoginCase{"Domain", "Linux", "CORP",
+        StaleLoginCase{"NoDomain", "Linux", "", {kShare + "||persistent", kShare + "||persistent"}},
+        StaleLoginCase{"Domain",
+                       "Linux",
+                       "CORP",
                        {kShare + "CORP\\alice|-|persistent", kShare + "CORP\\||persistent"}},
-        StaleLoginCase{"WindowsNt", "Windows NT 4", std::nullopt,
-                       Log(6, kShare + "||persistent")}),
+        StaleLoginCase{"WindowsNt", "Windows NT 4", std::nullopt, Log(6, kShare + "||persistent")}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(DriveMapping, UnmapDisconnectsTheSelectedVolumesLetter) {
@@ -214,8 +215,8 @@ TEST_F(DriveMapping, UnmapDisconnectsTheSelectedVolumesLetter) {
   panel.volumeLocation = "G:";
   EXPECT_TRUE(Unmap());
   EXPECT_EQ(drives.Disconnects(), Log{"G:"});
-  EXPECT_EQ(h.messages.shown, (std::vector<ShownMessage>{
-                                  {"Successfully unmapped drive.", "Confirm", MessageIcon::Information}}));
+  EXPECT_EQ(h.messages.shown, (std::vector<ShownMessage>{{"Successfully unmapped drive.", "Confirm",
+                                                          MessageIcon::Information}}));
   EXPECT_EQ(panel.log,
             (Log{"RefreshMappedDrives", "FillDriveLetterCombo", "FillVolumeList NAS 10.77.1.2"}));
 }

@@ -16,15 +16,12 @@ TEST_P(NetmaskTable, OnesThenZeros) {
   EXPECT_EQ(IsContiguousNetmask(GetParam().mask), GetParam().contiguous);
 }
 
-INSTANTIATE_TEST_SUITE_P(Masks, NetmaskTable,
-                         ::testing::Values(MaskRow{{255, 255, 255, 0}, true},
-                                           MaskRow{{255, 255, 255, 255}, true},
-                                           MaskRow{{128, 0, 0, 0}, true},
-                                           MaskRow{{255, 255, 255, 252}, true},
-                                           MaskRow{{255, 0, 255, 0}, false},
-                                           MaskRow{{0, 0, 0, 0}, false},
-                                           MaskRow{{0, 255, 255, 255}, false},
-                                           MaskRow{{255, 255, 254, 1}, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Masks, NetmaskTable,
+    ::testing::Values(MaskRow{{255, 255, 255, 0}, true}, MaskRow{{255, 255, 255, 255}, true},
+                      MaskRow{{128, 0, 0, 0}, true}, MaskRow{{255, 255, 255, 252}, true},
+                      MaskRow{{255, 0, 255, 0}, false}, MaskRow{{0, 0, 0, 0}, false},
+                      MaskRow{{0, 255, 255, 255}, false}, MaskRow{{255, 255, 254, 1}, false}));
 
 struct GatewayRow {
   Octets address;

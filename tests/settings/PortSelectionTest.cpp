@@ -33,8 +33,7 @@ TEST(PortSelection, FollowsTheReportedPorts) {
 
 TEST(PortSelection, NoPortsDescribesTheDeviceFromItsRow) {
   LanInfo info{};
-  PortSelection selection =
-      SelectPorts(info, {"10.0.0.2", "255.0.0.0", "10.0.0.1", "1"});
+  PortSelection selection = SelectPorts(info, {"10.0.0.2", "255.0.0.0", "10.0.0.1", "1"});
   EXPECT_TRUE(selection.items.empty());
   EXPECT_FALSE(selection.enabled);
   EXPECT_STREQ(info.ports[0].name, "");

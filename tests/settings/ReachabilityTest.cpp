@@ -60,15 +60,15 @@ TEST_P(WaitTable, LooksAtZeroOneAndTwoSeconds) {
   EXPECT_EQ(messages.shown.size(), row.reached ? 0u : 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, WaitTable,
-    ::testing::Values(WaitRow{"ReachedAtOnce", 1, 0, true, {}},
-                      WaitRow{"ReachedAfterOneSecond", 1, 1, true, {1000}},
-                      WaitRow{"ReachedAtTheLastLook", 1, 2, true, {1000, 1000}},
-                      WaitRow{"RefusedAtOnce", -1, 0, false, {}},
-                      WaitRow{"RefusedAfterOneSecond", -1, 1, false, {1000}},
-                      WaitRow{"NoAnswer", 1, -1, false, {1000, 1000}}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Answers, WaitTable,
+                         ::testing::Values(WaitRow{"ReachedAtOnce", 1, 0, true, {}},
+                                           WaitRow{"ReachedAfterOneSecond", 1, 1, true, {1000}},
+                                           WaitRow{
+                                               "ReachedAtTheLastLook", 1, 2, true, {1000, 1000}},
+                                           WaitRow{"RefusedAtOnce", -1, 0, false, {}},
+                                           WaitRow{"RefusedAfterOneSecond", -1, 1, false, {1000}},
+                                           WaitRow{"NoAnswer", 1, -1, false, {1000, 1000}}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(WaitForReachability, GivingUpTellsRefreshesSearchesAndForgetsTheDevice) {
   std::atomic<int> result{-1};
@@ -76,9 +76,9 @@ TEST(WaitForReachability, GivingUpTellsRefreshesSearchesAndForgetsTheDevice) {
   testing::FakeMessageBoxes messages;
   testing::FakePanel panel;
   EXPECT_FALSE(WaitForReachability(result, clock, messages, panel));
-  EXPECT_EQ(messages.shown, (std::vector<testing::ShownMessage>{
-                                {"Device is no longer available.", "Warning",
-                                 MessageIcon::Exclamation}}));
+  EXPECT_EQ(messages.shown,
+            (std::vector<testing::ShownMessage>{
+                {"Device is no longer available.", "Warning", MessageIcon::Exclamation}}));
   EXPECT_EQ(panel.log,
             (Log{"RefreshMappedDrives", "FillDriveLetterCombo", "Search", "ClearDeviceSelected"}));
   EXPECT_FALSE(panel.deviceSelected);

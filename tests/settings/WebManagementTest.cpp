@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/mock/CountingClock.h"
 #include "settings/Reachability.h"
 #include "settings/WorkerThread.h"
+#include "tests/mock/CountingClock.h"
 #include "tests/settings/support/SettingsHarness.h"
 
 namespace tarvix::settings {
@@ -35,9 +35,9 @@ class WebLaunch : public ::testing::Test {
 TEST_F(WebLaunch, NoSelectedRowIsReported) {
   panel.deviceRow.reset();
   EXPECT_FALSE(Launch());
-  EXPECT_EQ(h.messages.shown, (std::vector<testing::ShownMessage>{
-                                  {"Please select a device to configure.", "Warning",
-                                   MessageIcon::Exclamation}}));
+  EXPECT_EQ(h.messages.shown,
+            (std::vector<testing::ShownMessage>{
+                {"Please select a device to configure.", "Warning", MessageIcon::Exclamation}}));
   EXPECT_EQ(workers.starts, 0);
   EXPECT_TRUE(launcher.Starts().empty());
 }

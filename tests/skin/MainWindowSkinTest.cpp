@@ -2,14 +2,14 @@
 
 #include <QLabel>
 
+#include "app/ControlIds.h"
 #include "skin/CSkinButton.h"
-#include "tests/app/WindowControls.h"
 #include "skin/CSkinHScrollBar.h"
 #include "skin/CSkinListCtrl.h"
 #include "skin/CSkinVScrollBar.h"
-#include "app/ControlIds.h"
-#include "tests/app/MainWindowFixture.h"
 #include "skin/SkinBitmaps.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/app/WindowControls.h"
 #include "tests/skin/SkinTestSupport.h"
 
 namespace tarvix::testing {
@@ -38,12 +38,18 @@ TEST_F(MainWindowSkin, ButtonsGetTheirFaces) {
     int lit;
   };
   const Case cases[] = {
-      {app::kCloseButton, kFaceClose, kFaceCloseLit},       {app::kMinimizeButton, kFaceMinimize, kFaceMinimizeLit},
-      {app::kSearchButton, kFaceSearch, kFaceSearchLit},    {app::kWebButton, kFaceWeb, kFaceWebLit},
-      {app::kLanguageButton, kFaceLanguage, kFaceLanguageLit}, {app::kBtButton, kFaceBitTorrent, kFaceBitTorrentLit},
-      {app::kApplyButton, kFaceApply, kFaceApplyLit},       {app::kMapButton, kFaceConnect, kFaceConnectLit},
-      {app::kUnmapButton, kFaceDisconnect, kFaceDisconnectLit}, {app::kAboutButton, kFaceAbout, kFaceAboutLit},
-      {app::kExitButton, kFaceExit, kFaceExitLit},          {app::kWidgetButton, 0, 0},
+      {app::kCloseButton, kFaceClose, kFaceCloseLit},
+      {app::kMinimizeButton, kFaceMinimize, kFaceMinimizeLit},
+      {app::kSearchButton, kFaceSearch, kFaceSearchLit},
+      {app::kWebButton, kFaceWeb, kFaceWebLit},
+      {app::kLanguageButton, kFaceLanguage, kFaceLanguageLit},
+      {app::kBtButton, kFaceBitTorrent, kFaceBitTorrentLit},
+      {app::kApplyButton, kFaceApply, kFaceApplyLit},
+      {app::kMapButton, kFaceConnect, kFaceConnectLit},
+      {app::kUnmapButton, kFaceDisconnect, kFaceDisconnectLit},
+      {app::kAboutButton, kFaceAbout, kFaceAboutLit},
+      {app::kExitButton, kFaceExit, kFaceExitLit},
+      {app::kWidgetButton, 0, 0},
   };
   for (const Case& c : cases) {
     const CSkinButton::Faces f = qobject_cast<CSkinButton*>(w.Control(c.id))->GetFaces();
@@ -64,7 +70,8 @@ TEST_F(MainWindowSkin, ShowsItsArtworkLabelsInBlackAndFaces) {
     int darkest = 255;
     const QRect area = label->geometry();
     for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x) darkest = std::min(darkest, qGray(shown.pixel(x, y)));
+      for (int x = area.left(); x <= area.right(); ++x)
+        darkest = std::min(darkest, qGray(shown.pixel(x, y)));
     EXPECT_LE(darkest, 15) << label->text().toStdString();  // smoothed black text
   }
   QWidget* search = w.Control(app::kSearchButton);
@@ -83,10 +90,12 @@ TEST_F(MainWindowSkin, ListsHaveTheirBarsOutsideTheirEdges) {
               QRect(frame.x(), frame.y() + frame.height(), frame.width() - 2, 14));
     EXPECT_TRUE(list->VerticalBar()->isVisible());
     // No control of the window sits under a bar.
-    for (QWidget* bar : {static_cast<QWidget*>(list->VerticalBar()), static_cast<QWidget*>(list->HorizontalBar())}) {
+    for (QWidget* bar : {static_cast<QWidget*>(list->VerticalBar()),
+                         static_cast<QWidget*>(list->HorizontalBar())}) {
       for (QWidget* other : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (other == bar || !other->isVisible() || other->inherits("CSkinScrollBar")) continue;
-        EXPECT_FALSE(bar->geometry().intersects(other->geometry())) << other->objectName().toStdString();
+        EXPECT_FALSE(bar->geometry().intersects(other->geometry()))
+            << other->objectName().toStdString();
       }
     }
   }

@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QtEndian>
 
-#include "skin/DialogUnits.h"
 #include "app/MainDlgTemplate.h"
 #include "res/SkinArt.h"
+#include "skin/DialogUnits.h"
 #include "skin/SkinBitmapStore.h"
 #include "skin/SkinBitmaps.h"
 #include "tests/skin/SkinTestSupport.h"
@@ -60,7 +60,8 @@ TEST(SkinArtwork, EmbeddedBitmapsAreWhatTheGeneratorDraws) {
   for (int id : {skin::kBgMainWindow, skin::kFaceOk, skin::kHScrollThumb}) {
     for (int scale : {1, 2}) {
       const QImage drawn = res::DrawSkinBitmap(id, scale);
-      const QImage embedded = skin::LoadSkinBitmap(id, scale).toImage().convertToFormat(QImage::Format_RGB32);
+      const QImage embedded =
+          skin::LoadSkinBitmap(id, scale).toImage().convertToFormat(QImage::Format_RGB32);
       EXPECT_EQ(drawn, embedded) << id << "@" << scale;
     }
   }

@@ -127,10 +127,10 @@ TEST(SkinButtonKind, FollowsTheLowByteOfTheStyle) {
     unsigned style;
     Kind kind;
   };
-  const Case cases[] = {{0x0, Kind::PushButton},  {0x1, Kind::PushButton},  {0x2, Kind::PushButton},
-                        {0x3, Kind::CheckBox},    {0x4, Kind::PushButton},  {0x9, Kind::RadioButton},
-                        {0xB, Kind::CheckBox},    {0x50010009, Kind::RadioButton},
-                        {0x50010000, Kind::PushButton}};
+  const Case cases[] = {
+      {0x0, Kind::PushButton}, {0x1, Kind::PushButton},         {0x2, Kind::PushButton},
+      {0x3, Kind::CheckBox},   {0x4, Kind::PushButton},         {0x9, Kind::RadioButton},
+      {0xB, Kind::CheckBox},   {0x50010009, Kind::RadioButton}, {0x50010000, Kind::PushButton}};
   for (const Case& c : cases) EXPECT_EQ(CSkinButton::KindFromStyle(c.style), c.kind) << c.style;
 }
 
@@ -189,7 +189,8 @@ TEST(SkinButtonRadio, UncheckNoticeClearsACheckedButton) {
   QCoreApplication::postEvent(box, new QEvent(CSkinButton::UncheckEventType()));
   QApplication::sendPostedEvents();
   EXPECT_EQ(box->GetCheck(), 0);
-  EXPECT_EQ(int(CSkinButton::UncheckEventType()) - int(QEvent::User), WM_SKINBUTTON_UNCHECK - 0x400);
+  EXPECT_EQ(int(CSkinButton::UncheckEventType()) - int(QEvent::User),
+            WM_SKINBUTTON_UNCHECK - 0x400);
 }
 
 }  // namespace

@@ -101,8 +101,10 @@ TEST(SkinDialog, LabelsAreTransparentInTheLabelColour) {
     const int extreme = ExtremeGrey(with, area, dark);
     EXPECT_TRUE(dark ? extreme <= 15 : extreme >= 240) << c.background << ": " << extreme;
     // Beyond the text the label shows the background itself.
-    EXPECT_EQ(with.pixel(area.right() - 2, area.top() + 1), without.pixel(area.right() - 2, area.top() + 1));
-    EXPECT_EQ(with.pixel(area.right() - 2, area.bottom() - 1), without.pixel(area.right() - 2, area.bottom() - 1));
+    EXPECT_EQ(with.pixel(area.right() - 2, area.top() + 1),
+              without.pixel(area.right() - 2, area.top() + 1));
+    EXPECT_EQ(with.pixel(area.right() - 2, area.bottom() - 1),
+              without.pixel(area.right() - 2, area.bottom() - 1));
   }
 }
 
@@ -141,14 +143,16 @@ TEST(SkinDialog, LoginEditsKeepTheirColoursWhenDisabled) {
 TEST(SkinDialog, LoginAndDriveInUseLabelsAreWhiteOnTheirBackgrounds) {
   CLoginDlg login({"", false});
   CDriveInUseDlg driveInUse;
-  for (CSkinDialog* dialog : {static_cast<CSkinDialog*>(&login), static_cast<CSkinDialog*>(&driveInUse)}) {
+  for (CSkinDialog* dialog :
+       {static_cast<CSkinDialog*>(&login), static_cast<CSkinDialog*>(&driveInUse)}) {
     const QImage shown = Grab(dialog);
     const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
     ASSERT_FALSE(labels.isEmpty());
     for (QLabel* label : labels) {
       EXPECT_GE(ExtremeGrey(shown, label->geometry(), false), 240) << label->text().toStdString();
       // White text on the dark artwork, not on the dialogs' white.
-      EXPECT_LT(qGray(shown.pixel(label->geometry().topLeft())), 100) << label->text().toStdString();
+      EXPECT_LT(qGray(shown.pixel(label->geometry().topLeft())), 100)
+          << label->text().toStdString();
     }
   }
 }
@@ -175,7 +179,8 @@ class DragDialog : public ::testing::Test {
     return dialog.pos() - start;
   }
 
-  CSkinDialog dialog{Skin(skin::kBgMainWindow, CSkinDialog::BackgroundMode::Stretched, Qt::black, true)};
+  CSkinDialog dialog{
+      Skin(skin::kBgMainWindow, CSkinDialog::BackgroundMode::Stretched, Qt::black, true)};
   QLabel* label = nullptr;
   CSkinButton* button = nullptr;
 };

@@ -34,7 +34,8 @@ class HighDensity : public ::testing::Test {
 };
 
 TEST_F(HighDensity, TheFineSetIsNotJustTheCoarseOneEnlarged) {
-  const QImage coarse = LoadSkinBitmap(kFaceOk, 1.0).toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage coarse =
+      LoadSkinBitmap(kFaceOk, 1.0).toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_NE(Fine(kFaceOk), coarse.scaled(coarse.size() * 2));
 }
 

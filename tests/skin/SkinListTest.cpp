@@ -56,7 +56,8 @@ TEST_F(ListTest, SelectedRowIsBlackOnLightGreyFocusedOrNot) {
     EXPECT_EQ(shown.pixel(x, row.center().y()), Rgb(190, 190, 190)) << focused;
     int darkest = 255;
     for (int px = row.left(); px < list->columnViewportPosition(1); ++px)
-      for (int py = row.top(); py <= row.bottom(); ++py) darkest = std::min(darkest, qGray(shown.pixel(px, py)));
+      for (int py = row.top(); py <= row.bottom(); ++py)
+        darkest = std::min(darkest, qGray(shown.pixel(px, py)));
     EXPECT_LT(darkest, 40) << focused;  // the black text of the row
     // An unselected row stays on white.
     const QRect other = list->visualItemRect(list->topLevelItem(2));
@@ -69,7 +70,8 @@ TEST_F(ListTest, EmptyListIsAllWhiteBelowTheHeader) {
   const QImage shown = Grab(list->viewport());
   ASSERT_GT(shown.height(), 50);
   for (int y = 0; y < shown.height(); ++y)
-    for (int x = 0; x < shown.width(); ++x) ASSERT_EQ(shown.pixel(x, y), Rgb(255, 255, 255)) << x << "," << y;
+    for (int x = 0; x < shown.width(); ++x)
+      ASSERT_EQ(shown.pixel(x, y), Rgb(255, 255, 255)) << x << "," << y;
 }
 
 TEST_F(ListTest, EveryPaintMakesOneCopy) {

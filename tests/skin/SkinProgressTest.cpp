@@ -11,7 +11,8 @@ namespace {
 int BlueColumns(CSkinProgressCtrl& bar) {
   const QImage shown = Grab(&bar);
   int blue = 0;
-  for (int x = 0; x < shown.width(); ++x) blue += shown.pixel(x, shown.height() / 2) == CSkinProgressCtrl::kBarColour.rgb();
+  for (int x = 0; x < shown.width(); ++x)
+    blue += shown.pixel(x, shown.height() / 2) == CSkinProgressCtrl::kBarColour.rgb();
   return blue;
 }
 

@@ -5,8 +5,8 @@
 #include "skin/CSkinHScrollBar.h"
 #include "skin/CSkinListCtrl.h"
 #include "skin/CSkinVScrollBar.h"
-#include "tests/skin/ManualTimerSource.h"
 #include "skin/SkinBitmaps.h"
+#include "tests/skin/ManualTimerSource.h"
 #include "tests/skin/SkinTestSupport.h"
 
 namespace tarvix::testing {
@@ -161,7 +161,7 @@ TEST_F(ScrollBarTest, VerticalUpArrowZonesAtThumbTwenty) {
     int y;
     bool line;
   };
-  const Case cases[] = {{0, false}, {5, false}, {10, false}, {11, true},
+  const Case cases[] = {{0, false}, {5, false},  {10, false}, {11, true},
                         {16, true}, {17, false}, {19, false}};
   for (const Case& c : cases) {
     ScrollTo(7);
@@ -191,7 +191,7 @@ TEST_F(ScrollBarTest, HorizontalLineStepOnReleaseNeedsNoPressOnTheArrow) {
   list->horizontalScrollBar()->setValue(HLimit());
   h->Synchronise();
   const int at = Left();
-  Press(h, QPoint(60, 5));  // the track, left of the thumb
+  Press(h, QPoint(60, 5));    // the track, left of the thumb
   Release(h, QPoint(10, 5));  // the left arrow
   EXPECT_EQ(Left(), at - list->horizontalScrollBar()->singleStep());
 }
@@ -221,8 +221,9 @@ TEST_F(ScrollBarTest, DraggingTheThumbScrollsAtOnceWithinTheClamp) {
 }
 
 TEST_F(ScrollBarTest, PressesStayWithTheBar) {
-  QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 50), QPointF(v->mapToGlobal(QPoint(5, 50))),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 50),
+                    QPointF(v->mapToGlobal(QPoint(5, 50))), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
   QApplication::sendEvent(v, &press);
   EXPECT_TRUE(press.isAccepted());
   Release(v, QPoint(5, 50));

@@ -98,8 +98,8 @@ class ToolDialogs final : public addons::AddonDialogs {
       state.flowAbandoned = 0;
       return;
     }
-    const auto end = std::chrono::steady_clock::now() +
-                     std::chrono::milliseconds(addons::kRestartTimeMs);
+    const auto end =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(addons::kRestartTimeMs);
     ProgressLine line(out_);
     addons::SteadyWorkerClock clock;
     addons::RestartProgressWorker(line, clock, state);
@@ -147,8 +147,8 @@ struct AddonTool::Parts {
                authenticator),
         operations(context.protocol.commands),
         settingsOperations(context.protocol.commands),
-        settingsContext{context.protocol.session, settingsOperations, settingsState,
-                        messages, login, system},
+        settingsContext{
+            context.protocol.session, settingsOperations, settingsState, messages, login, system},
         flows(context.protocol.session, operations, context.protocol.network.GetClock(), messages,
               dialogs, {files, drives, launcher},
               [this] { return settings::VerifyAdministrator(settingsContext); }) {

@@ -14,7 +14,7 @@ namespace tarvix::cli {
 class AddonTool {
  public:
   struct Options {
-    int codepageRow = 0;        // the language to install
+    int codepageRow = 0;          // the language to install
     bool waitForRestart = false;  // wait out the device's restart with a progress line
   };
 

@@ -4,8 +4,8 @@
 
 #include "protocol/DeviceList.h"
 #include "protocol/FixedText.h"
-#include "tools/cli/Json.h"
 #include "protocol/Protocol.h"
+#include "tools/cli/Json.h"
 
 namespace tarvix::cli {
 namespace {
@@ -42,8 +42,10 @@ int Discover::Run(CliContext& context) {
   if (json_) context.out << "[";
   bool first = true;
   for (const DeviceNode& n : context.protocol.devices) {
-    if (json_) PrintJson(context.out, n, first);
-    else PrintPlain(context.out, n);
+    if (json_)
+      PrintJson(context.out, n, first);
+    else
+      PrintPlain(context.out, n);
     first = false;
   }
   if (json_) context.out << (context.protocol.devices.IsEmpty() ? "]\n" : "\n]\n");

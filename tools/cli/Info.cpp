@@ -5,8 +5,8 @@
 #include <string>
 
 #include "protocol/FixedText.h"
-#include "tools/cli/Json.h"
 #include "protocol/Protocol.h"
+#include "tools/cli/Json.h"
 #include "tools/cli/Utils.h"
 
 namespace tarvix::cli {
@@ -55,8 +55,8 @@ void PrintSharesJson(std::ostream& out, const ShareList& shares) {
   out << "]";
 }
 
-void PrintPlain(std::ostream& out, const std::string& address, Protocol& p,
-                const InfoResult& r, const ValueQuery* queries) {
+void PrintPlain(std::ostream& out, const std::string& address, Protocol& p, const InfoResult& r,
+                const ValueQuery* queries) {
   out << "Device " << address << "\n";
   const LanInfo& lan = p.session.lanInfo;
   if (!r.lanAnswered || !lan.IsPresent()) out << "  Ports: none reported\n";
@@ -74,8 +74,8 @@ void PrintPlain(std::ostream& out, const std::string& address, Protocol& p,
     out << "  " << queries[i].key << ": " << (r.values[i] ? *r.values[i] : "(no answer)") << "\n";
 }
 
-void PrintJson(std::ostream& out, const std::string& address, Protocol& p,
-               const InfoResult& r, const ValueQuery* queries) {
+void PrintJson(std::ostream& out, const std::string& address, Protocol& p, const InfoResult& r,
+               const ValueQuery* queries) {
   out << "{\"address\": " << JsonString(address) << ", \"ports\": ";
   PrintPortsJson(out, p.session.lanInfo, r.lanAnswered && p.session.lanInfo.IsPresent());
   out << ", \"shares\": ";
@@ -89,8 +89,10 @@ void PrintJson(std::ostream& out, const std::string& address, Protocol& p,
 
 bool Info::Parse(const CliArgs& args, std::ostream& err) {
   for (const std::string& a : args) {
-    if (a == "--json") json_ = true;
-    else if (address_.empty() && !a.empty() && a[0] != '-') address_ = a;
+    if (a == "--json")
+      json_ = true;
+    else if (address_.empty() && !a.empty() && a[0] != '-')
+      address_ = a;
     else {
       err << "tarvix info: unexpected argument '" << a << "'\n";
       return false;
@@ -120,8 +122,10 @@ int Info::Run(CliContext& context) {
   result.lanAnswered = p.commands.QueryLanInfo() == 1;
   result.sharesAnswered = p.commands.QueryShareList() == 1;
   for (int i = 0; i < 6; ++i) result.values[i] = RunValueQuery(p, queries[i]);
-  if (json_) PrintJson(context.out, address_, p, result, queries);
-  else PrintPlain(context.out, address_, p, result, queries);
+  if (json_)
+    PrintJson(context.out, address_, p, result, queries);
+  else
+    PrintPlain(context.out, address_, p, result, queries);
   return kSuccess;
 }
 

@@ -23,8 +23,10 @@ std::string InstallLanguage::Help() const {
 bool InstallLanguage::Parse(const CliArgs& args, std::ostream& err) {
   std::vector<std::string> values;
   for (const std::string& arg : args) {
-    if (arg == "--wait") wait_ = true;
-    else if (!arg.empty() && arg[0] != '-') values.push_back(arg);
+    if (arg == "--wait")
+      wait_ = true;
+    else if (!arg.empty() && arg[0] != '-')
+      values.push_back(arg);
     else {
       err << "tarvix install-language: unexpected argument '" << arg << "'\n";
       return false;

@@ -2,17 +2,17 @@
 
 #include <ostream>
 
-#include "settings/ApplyLanSettings.h"
-#include "settings/PortSelection.h"
+#include "platform/linux/LinuxSystemInfo.h"
 #include "protocol/FixedText.h"
 #include "protocol/Protocol.h"
+#include "settings/ApplyLanSettings.h"
+#include "settings/PortSelection.h"
 #include "settings/ProtocolOperations.h"
-#include "tools/cli/SelectedDevicePanel.h"
 #include "settings/SettingsState.h"
+#include "tools/cli/SelectedDevicePanel.h"
 #include "tools/cli/StreamMessageBoxes.h"
 #include "tools/cli/TerminalLogin.h"
 #include "tools/cli/Utils.h"
-#include "platform/linux/LinuxSystemInfo.h"
 
 namespace tarvix::cli {
 namespace {
@@ -47,8 +47,10 @@ std::optional<SetArguments> ParseSetArguments(const CliArgs& args, std::ostream&
                                               std::string_view verb) {
   SetArguments parsed;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--port" && i + 1 < args.size()) parsed.port = args[++i];
-    else if (!args[i].empty() && args[i][0] != '-') parsed.values.push_back(args[i]);
+    if (args[i] == "--port" && i + 1 < args.size())
+      parsed.port = args[++i];
+    else if (!args[i].empty() && args[i][0] != '-')
+      parsed.values.push_back(args[i]);
     else {
       err << "tarvix " << verb << ": unexpected argument '" << args[i] << "'\n";
       return std::nullopt;

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/cli/Command.h"
 #include "settings/LanForm.h"
+#include "tools/cli/Command.h"
 
 namespace tarvix {
 struct DeviceNode;

@@ -2,9 +2,9 @@
 
 #include <ostream>
 
-#include "tools/cli/ArgumentForm.h"
 #include "protocol/DeviceList.h"
 #include "protocol/FixedText.h"
+#include "tools/cli/ArgumentForm.h"
 #include "tools/cli/LanApply.h"
 #include "tools/cli/Utils.h"
 
@@ -28,8 +28,7 @@ int SetDhcp::Run(CliContext& context) {
   if (!selected) return kFailure;
   const DeviceNode& node = *selected->node;
   ArgumentForm form(ToOctets(FieldText(node.address)), ToOctets(FieldText(node.netmask)),
-                    GatewayOctets(FieldText(node.gateway)), settings::kDhcpEnable,
-                    selected->port);
+                    GatewayOctets(FieldText(node.gateway)), settings::kDhcpEnable, selected->port);
   return ApplyForm(context, Name(), form);
 }
 

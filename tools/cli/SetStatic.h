@@ -13,9 +13,10 @@ class SetStatic final : public Command {
     return "ADDRESS NEW_ADDRESS NETMASK [GATEWAY] [--port LAN2]";
   }
   std::string Help() const override {
-    return SetVerbHelp("give a device a fixed address, netmask and gateway",
-                       "  NEW_ADDRESS NETMASK [GATEWAY]\n"
-                       "               the new settings; no GATEWAY, or 0.0.0.0, leaves it empty\n");
+    return SetVerbHelp(
+        "give a device a fixed address, netmask and gateway",
+        "  NEW_ADDRESS NETMASK [GATEWAY]\n"
+        "               the new settings; no GATEWAY, or 0.0.0.0, leaves it empty\n");
   }
   bool Parse(const CliArgs& args, std::ostream& err) override;
   int Run(CliContext& context) override;

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "tools/cli/Command.h"
 #include "settings/LanForm.h"
+#include "tools/cli/Command.h"
 
 namespace tarvix::cli {
 

@@ -1,9 +1,9 @@
 #include <iostream>
 #include <string>
 
-#include "tools/cli/CommandLine.h"
 #include "protocol/PosixSocketApi.h"
 #include "protocol/Protocol.h"
+#include "tools/cli/CommandLine.h"
 
 int main(int argc, char** argv) {
   using namespace tarvix::cli;

@@ -93,9 +93,7 @@ bool Device::Apply(const Request& set) {
     case kSetStaticAddress: return ApplyStaticAddress(set);
     case kSetLanInfo: return ApplyLanInfo(set);
     case kSetDhcp: return ApplyDhcp(set);
-    default:
-      RecordText(set);
-      return true;
+    default: RecordText(set); return true;
   }
 }
 

@@ -28,7 +28,8 @@ std::size_t NameOffset(std::uint8_t type) {
 
 void PutCountedName(Bytes& reply, std::size_t offset, const std::string& name) {
   PutU32(reply, offset, static_cast<std::uint32_t>(name.size()));
-  PutBytes(reply, offset + 4, ByteView(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
+  PutBytes(reply, offset + 4,
+           ByteView(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
 }
 
 }  // namespace
@@ -46,7 +47,8 @@ Bytes BuildDiscoverReply(const Device& device, const ClientId& client) {
     reply[kReplySelectorAOffset] = config.selectorA;
     reply[kReplySelectorBOffset] = config.selectorB;
   }
-  if (type == kTypeDiscoverModel) PutTextField(reply, kReplyModelOffset, kReplyModelWidth, config.model);
+  if (type == kTypeDiscoverModel)
+    PutTextField(reply, kReplyModelOffset, kReplyModelWidth, config.model);
   PutCountedName(reply, NameOffset(type), config.name);
   return reply;
 }

@@ -20,14 +20,15 @@ constexpr int kExitRefused = 3;
 constexpr int kExitSetup = 4;
 constexpr long kTickNanoseconds = 1000000;  // sends are paced in steps of 1 ms
 
-
 double Seconds(const timespec& t) {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
 timespec After(const timespec& start, long ticks) {
-  long long ns = static_cast<long long>(start.tv_nsec) + static_cast<long long>(ticks) * kTickNanoseconds;
-  timespec t{start.tv_sec + static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+  long long ns =
+      static_cast<long long>(start.tv_nsec) + static_cast<long long>(ticks) * kTickNanoseconds;
+  timespec t{start.tv_sec + static_cast<time_t>(ns / 1000000000),
+             static_cast<long>(ns % 1000000000)};
   return t;
 }
 

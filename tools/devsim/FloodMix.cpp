@@ -44,7 +44,9 @@ Bytes Request(std::uint8_t type, int host, const Ipv4& link) {
 }
 
 Bytes DiscoveryReply(std::uint8_t type, int host, const Ipv4& link) {
-  const std::size_t nameAt = type == kTypeDiscoverBasic ? 56 : type == kTypeDiscoverExtended ? 68 : 100;
+  const std::size_t nameAt = type == kTypeDiscoverBasic      ? 56
+                             : type == kTypeDiscoverExtended ? 68
+                                                             : 100;
   const std::string name = "other-" + std::to_string(host);
   Bytes datagram(nameAt + 4 + name.size(), 0);
   datagram[0] = type;
@@ -56,9 +58,11 @@ Bytes DiscoveryReply(std::uint8_t type, int host, const Ipv4& link) {
     datagram[kReplySelectorAOffset] = 3;
     datagram[kReplySelectorBOffset] = 3;
   }
-  if (type == kTypeDiscoverModel) PutTextField(datagram, kReplyModelOffset, kReplyModelWidth, "NV-X");
+  if (type == kTypeDiscoverModel)
+    PutTextField(datagram, kReplyModelOffset, kReplyModelWidth, "NV-X");
   PutU32(datagram, nameAt, static_cast<std::uint32_t>(name.size()));
-  PutBytes(datagram, nameAt + 4, ByteView(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
+  PutBytes(datagram, nameAt + 4,
+           ByteView(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
   return datagram;
 }
 
@@ -119,7 +123,8 @@ FloodPlanResult ParseFloodPlan(const std::vector<std::string>& arguments) {
       plan.seconds = number;
     } else if (name == "--count") {
       if (!ParseNumber(value, 1, kMaxFloodRate * kMaxFloodSeconds, number))
-        return {plan, "--count must be 1.." + std::to_string(static_cast<long>(kMaxFloodRate * kMaxFloodSeconds))};
+        return {plan, "--count must be 1.." +
+                          std::to_string(static_cast<long>(kMaxFloodRate * kMaxFloodSeconds))};
       plan.count = static_cast<long>(number);
     } else {
       return {plan, "unknown option " + name};

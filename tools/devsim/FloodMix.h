@@ -22,9 +22,9 @@ std::vector<Bytes> FloodMix(const Ipv4& linkAddress);
 // itself when either bound is reached.
 struct FloodPlan {
   Ipv4 interfaceAddress{};
-  long rate = 50000;       // datagrams a second
-  double seconds = 5;      // at most this long
-  long count = 0;          // at most this many (0: rate x seconds)
+  long rate = 50000;   // datagrams a second
+  double seconds = 5;  // at most this long
+  long count = 0;      // at most this many (0: rate x seconds)
 };
 
 inline constexpr long kMaxFloodRate = 200000;

@@ -87,11 +87,13 @@ bool GroupSocket::OpenReceiver(const Ipv4& interfaceAddress, std::string& error)
     error = std::string("bind 224.0.0.1:13579: ") + std::strerror(errno);
     return false;
   }
-  if (!SetOption(receiveFd_, IPPROTO_IP, IP_MULTICAST_ALL, off, "IP_MULTICAST_ALL", error)) return false;
+  if (!SetOption(receiveFd_, IPPROTO_IP, IP_MULTICAST_ALL, off, "IP_MULTICAST_ALL", error))
+    return false;
   ip_mreq membership{};
   membership.imr_multiaddr = endpoint.sin_addr;
   membership.imr_interface = ToInAddr(interfaceAddress);
-  return SetOption(receiveFd_, IPPROTO_IP, IP_ADD_MEMBERSHIP, membership, "IP_ADD_MEMBERSHIP", error);
+  return SetOption(receiveFd_, IPPROTO_IP, IP_ADD_MEMBERSHIP, membership, "IP_ADD_MEMBERSHIP",
+                   error);
 }
 
 bool GroupSocket::OpenSender(const Ipv4& interfaceAddress, std::string& error) {
@@ -109,7 +111,8 @@ bool GroupSocket::OpenSender(const Ipv4& interfaceAddress, std::string& error) {
   }
   const unsigned char loop = 0;
   const unsigned char ttl = 1;
-  return SetOption(sendFd_, IPPROTO_IP, IP_MULTICAST_IF, local.sin_addr, "IP_MULTICAST_IF", error) &&
+  return SetOption(sendFd_, IPPROTO_IP, IP_MULTICAST_IF, local.sin_addr, "IP_MULTICAST_IF",
+                   error) &&
          SetOption(sendFd_, IPPROTO_IP, IP_MULTICAST_LOOP, loop, "IP_MULTICAST_LOOP", error) &&
          SetOption(sendFd_, IPPROTO_IP, IP_MULTICAST_TTL, ttl, "IP_MULTICAST_TTL", error);
 }

@@ -1,7 +1,7 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
-#include <optional>
 #include <vector>
 
 namespace tarvix::devsim {

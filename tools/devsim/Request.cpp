@@ -54,14 +54,10 @@ std::optional<Request> ParseSet(ByteView datagram) {
 std::optional<Request> ParseRequest(ByteView datagram) {
   if (datagram.size() < kDiscoverRequestSize) return std::nullopt;
   switch (datagram[0]) {
-    case kTypeDiscoverRequest:
-      return Header(datagram, RequestKind::Discover);
-    case kTypeQueryRequest:
-      return ParseQuery(datagram);
-    case kTypeSetRequest:
-      return ParseSet(datagram);
-    default:
-      return std::nullopt;
+    case kTypeDiscoverRequest: return Header(datagram, RequestKind::Discover);
+    case kTypeQueryRequest: return ParseQuery(datagram);
+    case kTypeSetRequest: return ParseSet(datagram);
+    default: return std::nullopt;
   }
 }
 

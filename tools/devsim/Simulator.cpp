@@ -48,8 +48,7 @@ void Simulator::HandleFor(Device& device, const Request& request, Outcome& outco
   }
 }
 
-void Simulator::Emit(const Device& device, const Request& request, Bytes reply,
-                     Outcome& outcome) {
+void Simulator::Emit(const Device& device, const Request& request, Bytes reply, Outcome& outcome) {
   const auto& fault = FaultFor(device, request);
   if (fault.noReply) return;
   const int command = request.kind == RequestKind::Discover ? -1 : request.command;

@@ -48,7 +48,8 @@ int Serve(const Options& options, const std::vector<DeviceConfig>& devices) {
   }
   Simulator simulator(devices);
   ServeLoop loop(simulator, socket, log, options.statePath);
-  if (!TouchReadyFile(options.readyPath)) return Fail(kExitSetup, "cannot write " + options.readyPath);
+  if (!TouchReadyFile(options.readyPath))
+    return Fail(kExitSetup, "cannot write " + options.readyPath);
   const int status = loop.Run();
   if (!options.readyPath.empty()) std::remove(options.readyPath.c_str());
   return status;

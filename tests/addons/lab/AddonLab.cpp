@@ -66,8 +66,8 @@ std::vector<AddonLabCase> MakeCases() {
   c.texts = {"10:rw", "8:866"};
   cases.push_back(c);
 
-  c = language("second-file-refused",
-               "refuse_write = HDD_1/.systemfile/.codepages/nls_cp866.ko", "866");
+  c = language("second-file-refused", "refuse_write = HDD_1/.systemfile/.codepages/nls_cp866.ko",
+               "866");
   c.messages = "Please check hard drives.\n";
   c.written = {kSecondGeneration + "codepage.866"};
   c.texts = {"10:rw", "13:stop"};
@@ -87,8 +87,9 @@ std::vector<AddonLabCase> MakeCases() {
 
   c = language("no-disk", "ideok = 1", "950");
   c.languageDialogs = 0;  // given up before it shows
-  c.messages = "No hard drives were detected.\nPlease verify that the hard drives are properly "
-               "connected before continuing.\n";
+  c.messages =
+      "No hard drives were detected.\nPlease verify that the hard drives are properly "
+      "connected before continuing.\n";
   cases.push_back(c);
   c = language("unformatted", "ideok = 2", "950");
   c.languageDialogs = 0;
@@ -136,12 +137,14 @@ std::vector<AddonLabCase> MakeCases() {
 std::vector<std::uint8_t> PayloadOf(const std::string& file) {
   for (const auto& row : PayloadCatalogue::LanguageRows())
     if (file == row.file) {
-      const auto bytes = addons::FindPayload(addons::kCodepageType, static_cast<unsigned>(row.resourceId));
+      const auto bytes =
+          addons::FindPayload(addons::kCodepageType, static_cast<unsigned>(row.resourceId));
       return {bytes->begin(), bytes->end()};
     }
   for (const auto& row : PayloadCatalogue::BitTorrentRows())
     if (file == row.file) {
-      const auto bytes = addons::FindPayload(addons::kBitTorrentType, static_cast<unsigned>(row.resourceId));
+      const auto bytes =
+          addons::FindPayload(addons::kBitTorrentType, static_cast<unsigned>(row.resourceId));
       return {bytes->begin(), bytes->end()};
     }
   return {};
@@ -192,8 +195,9 @@ void AddonLab::SetUp() {
       const fs::path place = Disk() / share / folder;
       for (const auto& entry : fs::directory_iterator(place)) fs::remove_all(entry.path());
     }
-  work_ = fs::path("/run/tarvix-lab") / Env("TARVIX_LAB") /
-          ("addons-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  work_ =
+      fs::path("/run/tarvix-lab") / Env("TARVIX_LAB") /
+      ("addons-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   fs::remove_all(work_);
   fs::create_directories(work_ / "data");
   fs::create_directories(work_ / "config");
@@ -201,8 +205,8 @@ void AddonLab::SetUp() {
 
 void AddonLab::StartDevice(const AddonLabCase& c) {
   StartSim(1, "[NAS]\naddress = " + std::string(kAddonDevice) +
-                  "\nreply_type = 8\nmodel = NV-A20\nideok = 3\ndisk = " + Disk().string() + "\n" + c.device +
-                  "\n");
+                  "\nreply_type = 8\nmodel = NV-A20\nideok = 3\ndisk = " + Disk().string() + "\n" +
+                  c.device + "\n");
 }
 
 std::vector<std::string> AddonLab::Texts() const {
@@ -232,7 +236,8 @@ int AddonLab::Received(int command) const {
 
 // Share names are not case-sensitive; the folders are "HDD_1" and "HDD_a".
 fs::path AddonLab::OnDisk(const std::string& networkPath) const {
-  std::string rest = networkPath.substr(std::string("\\\\").size() + std::string(kAddonDevice).size() + 1);
+  std::string rest =
+      networkPath.substr(std::string("\\\\").size() + std::string(kAddonDevice).size() + 1);
   std::replace(rest.begin(), rest.end(), '\\', '/');
   const auto slash = rest.find('/');
   std::string share = rest.substr(0, slash);
@@ -261,8 +266,7 @@ void AddonLab::ExpectOutcome(const AddonLabCase& c, const AddonLabRun& run) cons
   std::sort(expectedOnDisk.begin(), expectedOnDisk.end());
   EXPECT_EQ(DiskFiles(Disk()), expectedOnDisk);
   // Every file was written after "rw" and before the command that followed the files.
-  for (const auto& texts : run.textsAtWrites)
-    EXPECT_EQ(texts, std::vector<std::string>{"10:rw"});
+  for (const auto& texts : run.textsAtWrites) EXPECT_EQ(texts, std::vector<std::string>{"10:rw"});
   EXPECT_EQ(run.textsAtWrites.size(), c.written.size());
   EXPECT_FALSE(fs::exists(LocalRoot() / "bt")) << "the staging folder is left";
 }

@@ -18,18 +18,18 @@ struct AddonLabCase {
       : name(caseName), device(std::move(deviceLines)) {}
 
   const char* name;
-  std::string device;     // configuration lines of the device beyond its address
+  std::string device;  // configuration lines of the device beyond its address
   bool bitTorrent = false;
-  std::string codepage;   // for a language installation
-  std::string password;   // what the user gives when asked; empty: nothing
+  std::string codepage;  // for a language installation
+  std::string password;  // what the user gives when asked; empty: nothing
   // What must come of it.
   bool installed = false;
-  std::string messages;                 // each message followed by a line feed
-  std::vector<std::string> written;     // network paths of the files, in writing order
-  std::vector<std::string> texts;       // the device's text commands, "10:rw"
-  std::vector<std::string> opened;      // addresses opened in a browser
-  int languageDialogs = 0;              // language dialogs shown (window)
-  int supportQuestions = -1;            // BitTorrent support queries; -1: not counted
+  std::string messages;              // each message followed by a line feed
+  std::vector<std::string> written;  // network paths of the files, in writing order
+  std::vector<std::string> texts;    // the device's text commands, "10:rw"
+  std::vector<std::string> opened;   // addresses opened in a browser
+  int languageDialogs = 0;           // language dialogs shown (window)
+  int supportQuestions = -1;         // BitTorrent support queries; -1: not counted
 };
 
 const std::vector<AddonLabCase>& AddonLabCases();

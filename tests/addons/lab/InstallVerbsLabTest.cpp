@@ -30,14 +30,14 @@ class InstallVerbsLab : public AddonLab, public ::testing::WithParamInterface<st
 
   // Runs the verb as a user would, without a terminal.
   AddonLabRun Run(const AddonLabCase& c, const std::string& extra = "") {
-    const std::string verb = c.bitTorrent ? "install-bittorrent 10.77.1.2"
-                                          : "install-language 10.77.1.2 " + c.codepage;
+    const std::string verb =
+        c.bitTorrent ? "install-bittorrent 10.77.1.2" : "install-language 10.77.1.2 " + c.codepage;
     const std::string password =
         c.password.empty() ? "-u TARVIX_PASSWORD" : "TARVIX_PASSWORD='" + c.password + "'";
     const std::string command = "env " + password + " XDG_DATA_HOME='" +
                                 (Work() / "data").string() + "' XDG_CONFIG_HOME='" +
-                                (Work() / "config").string() + "' setsid '" + Tool() + "' " + verb + extra +
-                                " </dev/null >'" + (Work() / "out").string() + "' 2>'" +
+                                (Work() / "config").string() + "' setsid '" + Tool() + "' " + verb +
+                                extra + " </dev/null >'" + (Work() / "out").string() + "' 2>'" +
                                 (Work() / "err").string() + "'";
     AddonLabRun run;
     run.installed = RunCommand(command) == 0;
@@ -60,8 +60,8 @@ class InstallVerbsLab : public AddonLab, public ::testing::WithParamInterface<st
     std::istringstream log(ReadWholeFile(LogPath(1)));
     std::string line;
     while (std::getline(log, line)) {
-      const bool set = line.find(" rx ") != std::string::npos &&
-                       line.find(" type=5 ") != std::string::npos;
+      const bool set =
+          line.find(" rx ") != std::string::npos && line.find(" type=5 ") != std::string::npos;
       if (set) received.push_back(LogTime(line));
     }
     const std::vector<std::string> texts = Texts();

@@ -90,9 +90,10 @@ TEST(AddonDialogs, LoadingFollowsItsTemplate) {
   CLoadingDlg dialog(runner, &timers);
   ExpectSkin(dialog, 273, Mode::Native);
   ExpectTemplate(dialog, QSize(330, 131), {}, {});
-  EXPECT_EQ(Labels(dialog), (QStringList{"Loading.....",
-                                         " Warning: Do not power down your device during this process.",
-                                         "Doing so may physically damage this device."}));
+  EXPECT_EQ(
+      Labels(dialog),
+      (QStringList{"Loading.....", " Warning: Do not power down your device during this process.",
+                   "Doing so may physically damage this device."}));
   EXPECT_TRUE(dialog.findChildren<QPushButton*>().isEmpty());
 }
 
@@ -109,8 +110,8 @@ TEST(AddonDialogs, LanguageFollowsItsTemplate) {
   QStringList rows;
   for (int i = 0; i < list->count(); ++i) rows << list->itemText(i);
   EXPECT_EQ(rows, (QStringList{"Traditional Chinese", "Simplified Chinese", "Western European",
-                               "Northern European", "Central European", "Turkish",
-                               "Korean Hangul", "Cyrillic", "Japanese SJIS"}));
+                               "Northern European", "Central European", "Turkish", "Korean Hangul",
+                               "Cyrillic", "Japanese SJIS"}));
   EXPECT_EQ(Labels(dialog), QStringList{"Language :"});
   EXPECT_TRUE(ControlById<QPushButton>(&dialog, 1)->isDefault());
 }
@@ -143,11 +144,14 @@ TEST(AddonDialogs, ModelChoiceFollowsItsTemplate) {
   CModelSelectDlg dialog(state);
   ExpectSkin(dialog, 274, Mode::Stretched);
   ExpectTemplate(dialog, QSize(225, 201),
-                 {{1029, Pixels(11, 42, 45, 10)}, {1030, Pixels(11, 56, 45, 10)},
-                  {1031, Pixels(11, 70, 45, 10)}, {1, Pixels(11, 90, 62, 16)},
+                 {{1029, Pixels(11, 42, 45, 10)},
+                  {1030, Pixels(11, 56, 45, 10)},
+                  {1031, Pixels(11, 70, 45, 10)},
+                  {1, Pixels(11, 90, 62, 16)},
                   {2, Pixels(75, 90, 62, 16)}},
                  {{1, 306, 307}, {2, 304, 305}});
-  for (int id : {1029, 1030, 1031}) EXPECT_FALSE(ControlById<QRadioButton>(&dialog, id)->isChecked());
+  for (int id : {1029, 1030, 1031})
+    EXPECT_FALSE(ControlById<QRadioButton>(&dialog, id)->isChecked());
   EXPECT_EQ(ControlById<QRadioButton>(&dialog, 1031)->text(), "NV-B40");
 }
 
@@ -175,8 +179,8 @@ TEST(AddonDialogs, LabelsShowWhole) {
   CWidgetDlg widget(h.state);
   CModelSelectDlg model(h.state);
   CAboutDlg about;
-  for (QWidget* dialog : std::initializer_list<QWidget*>{&loading, &language, &restart, &widget,
-                                                          &model, &about}) {
+  for (QWidget* dialog :
+       std::initializer_list<QWidget*>{&loading, &language, &restart, &widget, &model, &about}) {
     for (QLabel* label : dialog->findChildren<QLabel*>()) {
       if (label->text().isEmpty()) continue;  // the about box's icon
       const QFontMetrics metrics(label->font());
@@ -217,11 +221,11 @@ TEST(AddonDialogs, LoadingIgnoresTheUserAndInstallsFromItsTimer) {
     CLoadingDlg dialog(runner, &timers);
     const int timer = mode == 1 ? 2 : 1;
     ModalScript user({{"CLoadingDlg", [&](QWidget* modal) {
-      PressEverythingThatWouldClose(modal);
-      EXPECT_TRUE(modal->isVisible());
-      EXPECT_TRUE(h.operations.Sent().empty());
-      EXPECT_TRUE(timers.Fire(timer));
-    }}});
+                         PressEverythingThatWouldClose(modal);
+                         EXPECT_TRUE(modal->isVisible());
+                         EXPECT_TRUE(h.operations.Sent().empty());
+                         EXPECT_TRUE(timers.Fire(timer));
+                       }}});
     dialog.exec();
     EXPECT_EQ(timers.started, (std::vector<std::pair<int, int>>{{timer, 2000}}));
     EXPECT_EQ(timers.stopped, std::vector<int>{timer});
@@ -247,17 +251,17 @@ TEST(AddonDialogs, LanguageRefusesAFirmwareCodepageAndTakesAnother) {
   LanguageChoice choice(h.context, "10.77.1.2");
   CLanguageDlg dialog(choice);
   ModalScript user({{"CLanguageDlg", [&](QWidget* modal) {
-    auto* list = ControlById<QComboBox>(modal, 1022);
-    EXPECT_EQ(list->currentText(), "Turkish");  // preselected without a message
-    EXPECT_TRUE(h.messages.shown.empty());
-    QTest::keyClick(list, Qt::Key_Up);  // the user picks Central European
-    EXPECT_EQ(h.messages.shown.size(), 1u);
-    ControlById<QPushButton>(modal, 1)->click();
-    EXPECT_EQ(h.messages.shown.size(), 2u);
-    EXPECT_TRUE(modal->isVisible());
-    list->setCurrentIndex(7);
-    QTest::keyClick(modal, Qt::Key_Return);
-  }}});
+                       auto* list = ControlById<QComboBox>(modal, 1022);
+                       EXPECT_EQ(list->currentText(), "Turkish");  // preselected without a message
+                       EXPECT_TRUE(h.messages.shown.empty());
+                       QTest::keyClick(list, Qt::Key_Up);  // the user picks Central European
+                       EXPECT_EQ(h.messages.shown.size(), 1u);
+                       ControlById<QPushButton>(modal, 1)->click();
+                       EXPECT_EQ(h.messages.shown.size(), 2u);
+                       EXPECT_TRUE(modal->isVisible());
+                       list->setCurrentIndex(7);
+                       QTest::keyClick(modal, Qt::Key_Return);
+                     }}});
   dialog.exec();
   EXPECT_EQ(dialog.Result(), LanguageDialogResult::Chosen);
   EXPECT_EQ(h.state.languageIndex, 7);
@@ -307,9 +311,9 @@ TEST(AddonDialogs, ModelChoiceAnswers) {
     AddonState state;
     CModelSelectDlg dialog(state);
     ModalScript user({{"CModelSelectDlg", [&c](QWidget* modal) {
-      if (c.checked) ControlById<QRadioButton>(modal, c.checked)->click();
-      ControlById<QPushButton>(modal, c.button)->click();
-    }}});
+                         if (c.checked) ControlById<QRadioButton>(modal, c.checked)->click();
+                         ControlById<QPushButton>(modal, c.button)->click();
+                       }}});
     dialog.exec();
     EXPECT_EQ(state.modelChoice, c.choice) << c.checked << " " << c.button;
   }
@@ -325,18 +329,19 @@ TEST(AddonDialogs, DISABLED_RestartFillsTheBarIn99StepsOf900MsAndClosesAfter90Se
   CRestartDlg dialog(state, &clock, &timers);
   QProgressBar* bar = dialog.ProgressBar();
   ModalScript user({{"CRestartDlg", [&](QWidget* modal) {
-    PressEverythingThatWouldClose(modal);
-    EXPECT_TRUE(modal->isVisible());
-    // The worker's requests arrive through the event loop.
-    // A generous guard, not a speed limit: a lost request fails the test instead
-    // of spinning here for ever.
-    QDeadlineTimer guard(60000);
-    while ((clock.Pauses().size() < 99 || bar->value() < 100) && !guard.hasExpired())
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    EXPECT_EQ(clock.Pauses().size(), 99u) << "bar at " << bar->value();
-    EXPECT_EQ(bar->minimum(), 1);
-    EXPECT_TRUE(timers.Fire(1));
-  }}});
+                       PressEverythingThatWouldClose(modal);
+                       EXPECT_TRUE(modal->isVisible());
+                       // The worker's requests arrive through the event loop.
+                       // A generous guard, not a speed limit: a lost request fails the test instead
+                       // of spinning here for ever.
+                       QDeadlineTimer guard(60000);
+                       while ((clock.Pauses().size() < 99 || bar->value() < 100) &&
+                              !guard.hasExpired())
+                         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+                       EXPECT_EQ(clock.Pauses().size(), 99u) << "bar at " << bar->value();
+                       EXPECT_EQ(bar->minimum(), 1);
+                       EXPECT_TRUE(timers.Fire(1));
+                     }}});
   dialog.exec();
   EXPECT_EQ(timers.started, (std::vector<std::pair<int, int>>{{1, 90000}}));
   EXPECT_EQ(clock.Pauses(), std::vector<int>(99, 900));
@@ -358,13 +363,13 @@ TEST(AddonDialogs, RestartStopsItsWorkerAndLeavesTheBarAloneOnceClosed) {
   bool closed = false;
   QObject::connect(bar, &QProgressBar::valueChanged, [&] { changesAfterClose += closed; });
   ModalScript user({{"CRestartDlg", [&](QWidget*) {
-    QDeadlineTimer guard(60000);
-    while (!clock.Holding() && !guard.hasExpired())
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    ASSERT_TRUE(clock.Holding());
-    EXPECT_TRUE(timers.Fire(1));
-    closed = true;
-  }}});
+                       QDeadlineTimer guard(60000);
+                       while (!clock.Holding() && !guard.hasExpired())
+                         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+                       ASSERT_TRUE(clock.Holding());
+                       EXPECT_TRUE(timers.Fire(1));
+                       closed = true;
+                     }}});
   dialog.exec();
   const int value = bar->value();
   QCoreApplication::processEvents();

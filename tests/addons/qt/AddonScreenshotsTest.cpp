@@ -58,9 +58,9 @@ TEST(AddonScreenshots, EveryDialog) {
   CLanguageDlg language(choice);
   Darken(language);
   testing::ModalScript user({{"CLanguageDlg", [](QWidget* dialog) {
-    Grab(*dialog, "language");
-    dialog->close();
-  }}});
+                                Grab(*dialog, "language");
+                                dialog->close();
+                              }}});
   language.exec();
 
   CRestartDlg restart(h.state, nullptr, &timers);

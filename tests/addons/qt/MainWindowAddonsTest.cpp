@@ -10,15 +10,15 @@
 
 #include "addons/PayloadCatalogue.h"
 #include "app/ControlIds.h"
-#include "tests/mock/FakeBrowserService.h"
-#include "tests/mock/FakeProcessLauncher.h"
-#include "tests/mock/FakeReachabilityChecker.h"
 #include "settings/LoginDialogRunner.h"
 #include "skin/CSkinButton.h"
 #include "skin/CSkinListCtrl.h"
 #include "tests/addons/AddonHarness.h"
 #include "tests/addons/qt/DialogDriver.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/mock/FakeBrowserService.h"
+#include "tests/mock/FakeProcessLauncher.h"
+#include "tests/mock/FakeReachabilityChecker.h"
 #include "tests/mock/ScriptedWorkerClock.h"
 #include "tests/settings/qt/DialogProbe.h"
 
@@ -83,9 +83,10 @@ TEST_F(MainWindowAddonsTest, TheAddOnButtonsStayHiddenAndTheAboutButtonOpensTheA
   EXPECT_TRUE(w.Control(app::kAboutButton)->isVisibleTo(&w));
   std::vector<QString> seen;
   ModalScript user({{"CAboutDlg", [&](QWidget* about) {
-    for (QLabel* label : about->findChildren<QLabel*>()) seen.push_back(label->text());
-    QTest::keyClick(about, Qt::Key_Return);
-  }}});
+                       for (QLabel* label : about->findChildren<QLabel*>())
+                         seen.push_back(label->text());
+                       QTest::keyClick(about, Qt::Key_Return);
+                     }}});
   Press(app::kAboutButton);
   EXPECT_NE(std::find(seen.begin(), seen.end(), "Version : 5.1.0.3"), seen.end());
 }
@@ -103,15 +104,16 @@ TEST_F(MainWindowAddonsTest, TheLanguageButtonInstallsCyrillicAndTheWindowSearch
   ASSERT_EQ(w.deviceSelected(), 1);
   const int searchesBefore = sockets.discoveries;
   ModalScript user({{"CLanguageDlg", [](QWidget* dialog) {
-    ControlById<QComboBox>(dialog, 1022)->setCurrentIndex(7);
-    ControlById<QPushButton>(dialog, 1)->click();
-  }}});
+                       ControlById<QComboBox>(dialog, 1022)->setCurrentIndex(7);
+                       ControlById<QPushButton>(dialog, 1)->click();
+                     }}});
   Press(app::kLanguageButton);
   EXPECT_EQ(user.shown, (std::vector<std::string>{"CLanguageDlg", "CLoadingDlg", "CRestartDlg"}));
   const std::string folder = R"(\\10.77.1.2\HDD_1\.systemfile\.codepages\)";
   for (const addons::LanguagePayload& row :
        addons::PayloadCatalogue::RowsFor(866, addons::kGeneration2))
-    EXPECT_EQ(files.Bytes(folder + row.file), addons::testing::PayloadBytes("CODEPAGE", row.resourceId))
+    EXPECT_EQ(files.Bytes(folder + row.file),
+              addons::testing::PayloadBytes("CODEPAGE", row.resourceId))
         << row.file;
   EXPECT_EQ(Sent(), (std::vector<std::string>{"10 rw", "8 866"}));
   EXPECT_EQ(timers.started, (std::vector<std::pair<int, int>>{{1, 2000}, {1, 90000}}));
@@ -128,10 +130,9 @@ TEST_F(MainWindowAddonsTest, AFailedLanguageInstallationOffersTheDialogAgain) {
     ControlById<QComboBox>(dialog, 1022)->setCurrentIndex(7);
     ControlById<QPushButton>(dialog, 1)->click();
   };
-  ModalScript user({{"CLanguageDlg", chooseCyrillic},
-                    {"CLanguageDlg", [](QWidget* dialog) {
-                       ControlById<QPushButton>(dialog, 2)->click();
-                     }}});
+  ModalScript user(
+      {{"CLanguageDlg", chooseCyrillic},
+       {"CLanguageDlg", [](QWidget* dialog) { ControlById<QPushButton>(dialog, 2)->click(); }}});
   Press(app::kLanguageButton);
   EXPECT_EQ(user.shown, (std::vector<std::string>{"CLanguageDlg", "CLoadingDlg", "CLanguageDlg"}));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Please check hard drives."});
@@ -168,8 +169,8 @@ TEST_F(MainWindowAddonsTest, TheWidgetButtonHandsTheRowsAddressOverAndOpensTheMo
   OpenWithAddons();
   ClickDeviceRow(RowOf("10.77.1.2"));
   ModalScript user({{"CWidgetDlg", [](QWidget* dialog) {
-    ControlById<QPushButton>(dialog, 2)->click();  // Next
-  }}});
+                       ControlById<QPushButton>(dialog, 2)->click();  // Next
+                     }}});
   Press(app::kWidgetButton);
   const auto address = files.Bytes(R"(C:\ip.txt)");
   EXPECT_EQ(std::string(address.begin(), address.end()), "10.77.1.2");

@@ -13,19 +13,19 @@ namespace tarvix::testsupport {
 struct SmbdShare {
   std::string name;
   std::filesystem::path path;
-  bool guestOk = false;                  // open to guests without a password
-  std::vector<std::string> validUsers;   // empty: anyone who logs on
+  bool guestOk = false;                 // open to guests without a password
+  std::vector<std::string> validUsers;  // empty: anyone who logs on
 };
 
 struct SmbdUser {
-  std::string name;      // a Unix account of this name is made when missing
+  std::string name;  // a Unix account of this name is made when missing
   std::string password;
 };
 
 struct SmbdOptions {
   std::string address = "127.0.0.1";
-  std::uint16_t port = 0;                   // 0: a free port on 127.0.0.1, or 445 in a namespace
-  std::vector<std::string> commandPrefix;   // e.g. {"ip", "netns", "exec", "dev1"}
+  std::uint16_t port = 0;                  // 0: a free port on 127.0.0.1, or 445 in a namespace
+  std::vector<std::string> commandPrefix;  // e.g. {"ip", "netns", "exec", "dev1"}
   std::vector<SmbdShare> shares;
   std::vector<SmbdUser> users;
 };

@@ -19,7 +19,8 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::filesystem::path TempDir::Write(const std::filesystem::path& relative, const std::string& text) const {
+std::filesystem::path TempDir::Write(const std::filesystem::path& relative,
+                                     const std::string& text) const {
   const auto file = path_ / relative;
   std::filesystem::create_directories(file.parent_path());
   std::ofstream(file, std::ios::binary) << text;
@@ -29,9 +30,10 @@ std::filesystem::path TempDir::Write(const std::filesystem::path& relative, cons
 std::filesystem::path TempDir::WriteExecutable(const std::filesystem::path& relative,
                                                const std::string& text) const {
   const auto file = Write(relative, text);
-  std::filesystem::permissions(file, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
-                                         std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
-                                         std::filesystem::perms::others_exec);
+  std::filesystem::permissions(
+      file, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                std::filesystem::perms::others_exec);
   return file;
 }
 

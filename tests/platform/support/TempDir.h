@@ -18,7 +18,8 @@ class TempDir {
   // Writes `text` to a file below the folder, creating its parent folders.
   std::filesystem::path Write(const std::filesystem::path& relative, const std::string& text) const;
   // The same, made executable (for scripts that stand in for programs).
-  std::filesystem::path WriteExecutable(const std::filesystem::path& relative, const std::string& text) const;
+  std::filesystem::path WriteExecutable(const std::filesystem::path& relative,
+                                        const std::string& text) const;
   std::string Read(const std::filesystem::path& relative) const;
 
  private:

@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "settings/DriveMapping.h"
-#include "settings/Reachability.h"
-#include "settings/WebManagement.h"
 #include "platform/linux/BookmarkDriveService.h"
 #include "platform/linux/LibSmbAuthenticator.h"
 #include "platform/linux/TcpReachabilityChecker.h"
+#include "settings/DriveMapping.h"
+#include "settings/Reachability.h"
+#include "settings/WebManagement.h"
 #include "tests/settings/support/SettingsHarness.h"
 
 namespace tarvix::settings {

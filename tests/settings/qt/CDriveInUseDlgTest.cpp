@@ -6,10 +6,10 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "skin/CSkinButton.h"
-#include "tests/settings/qt/DialogProbe.h"
 #include "settings/qt/QtDialogRunners.h"
 #include "settings/qt/QtMessageBoxes.h"
+#include "skin/CSkinButton.h"
+#include "tests/settings/qt/DialogProbe.h"
 
 namespace tarvix::settings {
 namespace {

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "settings/qt/QtDialogRunners.h"
 #include "skin/CSkinButton.h"
 #include "tests/settings/qt/DialogProbe.h"
-#include "settings/qt/QtDialogRunners.h"
 
 namespace tarvix::settings {
 namespace {
@@ -27,8 +27,9 @@ TEST(CLoginDlg, FollowsItsTemplate) {
   EXPECT_EQ(dialog.size(), QSize(307, 147));
   EXPECT_EQ(dialog.font().family(), "Arial");
   EXPECT_EQ(dialog.font().pixelSize(), 11);  // Arial 8: 8 points at 96 dots per inch
-  for (Placement p : {Placement{1016, Pixels(60, 26, 69, 14)}, Placement{1017, Pixels(60, 47, 69, 14)},
-                      Placement{1, Pixels(135, 26, 62, 16)}, Placement{2, Pixels(135, 46, 62, 16)}}) {
+  for (Placement p :
+       {Placement{1016, Pixels(60, 26, 69, 14)}, Placement{1017, Pixels(60, 47, 69, 14)},
+        Placement{1, Pixels(135, 26, 62, 16)}, Placement{2, Pixels(135, 46, 62, 16)}}) {
     QWidget* control = ControlById<QWidget>(&dialog, p.id);
     ASSERT_NE(control, nullptr) << p.id;
     EXPECT_EQ(control->geometry(), p.rect) << p.id;
