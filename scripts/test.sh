@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The whole test run: dependencies, build, bounded fuzzing runs of the readers, the
+# The whole test run: dependencies, the format check, build, bounded fuzzing runs of the readers, the
 # core tests under AddressSanitizer and UndefinedBehaviorSanitizer, then every test
 # through ctest (tests that need the network lab run inside it as root, and report
 # SKIPPED elsewhere).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+# One format for the whole tree: a change that is not formatted fails here.
+scripts/format.sh --check
 BUILD_DIR=${BUILD_DIR:-build} scripts/build.sh
 
 # Two fuzz targets: the readers alone, fast enough for millions of inputs in a minute,
