@@ -16,6 +16,12 @@ extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
   return "leak:debug_set_logfile\nleak:libtalloc.so\n";
 }
 
+// Those suppressions are expected, so their summary at exit is left out: it would
+// mix with what a program says on standard error.
+extern "C" __attribute__((weak)) const char* __lsan_default_options() {
+  return "print_suppressions=0";
+}
+
 namespace tarvix::platform {
 namespace {
 
