@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QEvent>
 #include <QPointer>
@@ -45,6 +46,21 @@ class ManualTimers final : public qt::DialogTimers {
  private:
   std::map<int, std::function<void()>> pending_;
 };
+
+// Runs the event loop until `done()` holds or a generous guard (not a speed
+// limit) runs out, so a request that never arrives fails the test instead of
+// hanging it. Modal steps run from a posted event, and while one is being
+// handled Qt's glib dispatcher does not deliver the events that were already
+// queued behind it until something new is posted: those are sent here by hand.
+template <typename Done>
+bool SpinUntil(Done done) {
+  QDeadlineTimer guard(60000);
+  while (!done() && !guard.hasExpired()) {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return done();
+}
 
 // Dialog timers whose time comes as soon as the event loop runs again.
 class ImmediateTimers final : public qt::DialogTimers {
