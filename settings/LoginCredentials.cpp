@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/CutUtf8.h"
 #include "protocol/FixedText.h"
 
 namespace tarvix::settings {
@@ -26,14 +27,6 @@ LoginPreset LoginPresetFor(int adminLoginMode, const platform::SystemInfo& syste
     return {std::string(CutUtf8(name, kLogonNameBufferSize - 1)), true};
   }
   return {"", false};
-}
-
-std::string_view CutUtf8(std::string_view text, std::size_t maxBytes) {
-  if (text.size() <= maxBytes) return text;
-  std::size_t n = maxBytes;
-  // Step back over continuation bytes so the cut lands before a lead byte.
-  while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0u) == 0x80u) --n;
-  return text.substr(0, n);
 }
 
 void StoreLoginEntry(const LoginEntry& entry, DeviceSession& session) {

@@ -24,9 +24,6 @@ void StoreLoginEntry(const LoginEntry& entry, DeviceSession& session);
 // Sets both credentials fields, cleared to zero beyond the text.
 void ResetLogin(DeviceSession& session, std::string_view user, std::string_view password);
 
-// The longest prefix of at most maxBytes that does not split a UTF-8 character.
-std::string_view CutUtf8(std::string_view text, std::size_t maxBytes);
-
 // Shows the login dialog and stores what the user confirmed; a cancelled dialog
 // leaves the credentials as the caller set them.
 void RunLoginDialog(LoginDialogRunner& runner, const LoginPreset& preset, DeviceSession& session);

@@ -2,14 +2,11 @@
 
 #include <arpa/inet.h>
 
+#include "common/CutUtf8.h"
 #include "platform/linux/EffectiveUser.h"
 
 namespace tarvix::platform {
-namespace {
-
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-}  // namespace
+namespace {}  // namespace
 
 std::string LinuxSystemInfo::VersionName() const { return "Linux"; }
 
@@ -25,13 +22,6 @@ std::uint32_t LinuxSystemInfo::ParseDottedAddress(std::string_view text) const {
   // would be in the fixed-width fields it comes from.
   const std::string terminated(text.substr(0, text.find('\0')));
   return ntohl(::inet_addr(terminated.c_str()));
-}
-
-std::string_view LinuxSystemInfo::CutUtf8(std::string_view utf8, std::size_t maxBytes) {
-  if (utf8.size() <= maxBytes) return utf8;
-  std::size_t end = maxBytes;
-  while (end > 0 && IsContinuationByte(utf8[end])) --end;
-  return utf8.substr(0, end);
 }
 
 }  // namespace tarvix::platform

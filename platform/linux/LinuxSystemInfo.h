@@ -13,9 +13,6 @@ class LinuxSystemInfo final : public SystemInfo {
   std::string LoggedOnUserName() const override;
   std::string ToSystemText(std::string_view utf8, std::size_t width) const override;
   std::uint32_t ParseDottedAddress(std::string_view text) const override;
-
-  // Longest prefix of at most maxBytes that does not split a character.
-  static std::string_view CutUtf8(std::string_view utf8, std::size_t maxBytes);
 };
 
 }  // namespace tarvix::platform
