@@ -25,6 +25,14 @@ class CSkinDialog : public QDialog {
     // Controls (by template id) that keep the platform's own colours.
     std::vector<int> excludedIds;
     bool dragByClientArea = false;
+
+    // The background and how it is drawn, everything else as above.
+    static Settings Background(int id, BackgroundMode mode = BackgroundMode::Stretched) {
+      Settings settings;
+      settings.backgroundId = id;
+      settings.mode = mode;
+      return settings;
+    }
   };
 
   explicit CSkinDialog(Settings settings, QWidget* parent = nullptr);

@@ -14,12 +14,6 @@ namespace text = tarvix::addons::text;
 
 namespace {
 
-CSkinDialog::Settings AboutSkin() {
-  CSkinDialog::Settings skin;
-  skin.backgroundId = tarvix::skin::kBgAbout;
-  return skin;
-}
-
 // This template alone is set in Arial 9, a 12-pixel em. Its dialog units are
 // those of that font as Windows measures a template font: the average width of
 // the 52 letters rounds to 7 pixels per 4 units, and the cell is one pixel
@@ -41,7 +35,8 @@ QFont Arial9() {
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : CSkinDialog(AboutSkin(), parent) {
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : CSkinDialog(Settings::Background(tarvix::skin::kBgAbout), parent) {
   tarvix::settings::qt::ApplyTemplateFrame(this, 0, 0);
   setFont(Arial9());
   setFixedSize(AboutUnits(0, 0, 267, 71).size());

@@ -15,18 +15,8 @@ using tarvix::addons::LanguageDialogResult;
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
 
-namespace {
-
-CSkinDialog::Settings LanguageSkin() {
-  CSkinDialog::Settings skin;
-  skin.backgroundId = tarvix::skin::kBgLanguage;
-  return skin;
-}
-
-}  // namespace
-
 CLanguageDlg::CLanguageDlg(tarvix::addons::LanguageChoice& choice, QWidget* parent)
-    : CSkinDialog(LanguageSkin(), parent), choice_(choice) {
+    : CSkinDialog(Settings::Background(tarvix::skin::kBgLanguage), parent), choice_(choice) {
   ApplyTemplateFrame(this, 226, 64);
   setWindowTitle(QString());
   CreateControls();

@@ -13,20 +13,11 @@ using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::DialogUnitsToPixels;
 namespace text = tarvix::addons::text;
 
-namespace {
-
-CSkinDialog::Settings LoadingSkin() {
-  CSkinDialog::Settings skin;
-  skin.backgroundId = tarvix::skin::kBgLanguage;
-  skin.mode = CSkinDialog::BackgroundMode::Native;
-  return skin;
-}
-
-}  // namespace
-
 CLoadingDlg::CLoadingDlg(tarvix::addons::InstallationRunner& runner,
                          tarvix::addons::qt::DialogTimers* timers, QWidget* parent)
-    : CSkinDialog(LoadingSkin(), parent), runner_(runner), timers_(timers) {
+    : CSkinDialog(Settings::Background(tarvix::skin::kBgLanguage, BackgroundMode::Native), parent),
+      runner_(runner),
+      timers_(timers) {
   if (!timers_)
     timers_ = (ownTimers_ = std::make_unique<tarvix::addons::qt::QtDialogTimers>()).get();
   ApplyTemplateFrame(this, 220, 75);

@@ -14,18 +14,8 @@ using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
 namespace text = tarvix::addons::text;
 
-namespace {
-
-CSkinDialog::Settings ModelSelectSkin() {
-  CSkinDialog::Settings skin;
-  skin.backgroundId = tarvix::skin::kBgModelChoice;
-  return skin;
-}
-
-}  // namespace
-
 CModelSelectDlg::CModelSelectDlg(tarvix::addons::AddonState& state, QWidget* parent)
-    : CSkinDialog(ModelSelectSkin(), parent), state_(state) {
+    : CSkinDialog(Settings::Background(tarvix::skin::kBgModelChoice), parent), state_(state) {
   ApplyTemplateFrame(this, 150, 115);
   setWindowTitle(QString());
   CreateControls();

@@ -16,20 +16,13 @@
 using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
 
-namespace {
-
-CSkinDialog::Settings RestartSkin() {
-  CSkinDialog::Settings skin;
-  skin.backgroundId = tarvix::skin::kBgRestarting;
-  skin.mode = CSkinDialog::BackgroundMode::Native;
-  return skin;
-}
-
-}  // namespace
-
 CRestartDlg::CRestartDlg(tarvix::addons::AddonState& state, tarvix::addons::WorkerClock* clock,
                          tarvix::addons::qt::DialogTimers* timers, QWidget* parent)
-    : CSkinDialog(RestartSkin(), parent), state_(state), clock_(clock), timers_(timers) {
+    : CSkinDialog(Settings::Background(tarvix::skin::kBgRestarting, BackgroundMode::Native),
+                  parent),
+      state_(state),
+      clock_(clock),
+      timers_(timers) {
   if (!clock_) clock_ = &steadyClock_;
   if (!timers_)
     timers_ = (ownTimers_ = std::make_unique<tarvix::addons::qt::QtDialogTimers>()).get();

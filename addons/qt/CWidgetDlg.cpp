@@ -13,18 +13,8 @@ using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
 namespace text = tarvix::addons::text;
 
-namespace {
-
-CSkinDialog::Settings WidgetSkin() {
-  CSkinDialog::Settings skin;
-  skin.backgroundId = tarvix::skin::kBgWidgetPrompt;
-  return skin;
-}
-
-}  // namespace
-
 CWidgetDlg::CWidgetDlg(tarvix::addons::AddonState& state, QWidget* parent)
-    : CSkinDialog(WidgetSkin(), parent), state_(state) {
+    : CSkinDialog(Settings::Background(tarvix::skin::kBgWidgetPrompt), parent), state_(state) {
   ApplyTemplateFrame(this, 343, 117);
   setWindowTitle(QString());
   CreateControls();

@@ -10,17 +10,8 @@ using tarvix::settings::qt::ApplyTemplateFrame;
 using tarvix::settings::qt::PlaceControl;
 using namespace tarvix::skin;
 
-namespace {
-
-CSkinDialog::Settings DriveInUseSkin() {
-  CSkinDialog::Settings skin;
-  skin.backgroundId = kBgDriveInUse;
-  return skin;
-}
-
-}  // namespace
-
-CDriveInUseDlg::CDriveInUseDlg(QWidget* parent) : CSkinDialog(DriveInUseSkin(), parent) {
+CDriveInUseDlg::CDriveInUseDlg(QWidget* parent)
+    : CSkinDialog(Settings::Background(kBgDriveInUse), parent) {
   ApplyTemplateFrame(this, 165, 68);
   setWindowTitle(QString());
   CreateControls();
