@@ -1,11 +1,14 @@
 #pragma once
 
+#include "settings/SettingsMessages.h"
+
 // Every text the add-on flows and their dialogs show; the window, the
 // command-line tool and the tests use these same words.
 namespace tarvix::addons::text {
 
-inline constexpr const char* kCaptionError = "Error";
-inline constexpr const char* kCaptionWarning = "Warning";
+// The captions are the settings flows' own.
+using settings::text::kCaptionError;
+using settings::text::kCaptionWarning;
 // Boxes without a caption of their own show the application's name.
 inline constexpr const char* kNoCaption = "";
 
