@@ -1,22 +1,9 @@
 #include "addons/Destination.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "addons/PayloadCatalogue.h"
+#include "common/EqualsIgnoringCase.h"
 
 namespace tarvix::addons {
-namespace {
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-}  // namespace
-
 std::string Destination::PathOf(std::string_view address, std::string_view file) const {
   std::string path = "\\\\";
   path.append(address).append("\\").append(subPath).append("\\").append(file);

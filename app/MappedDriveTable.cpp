@@ -1,8 +1,6 @@
 #include "app/MappedDriveTable.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "common/EqualsIgnoringCase.h"
 #include "platform/DriveService.h"
 #include "protocol/FixedText.h"
 
@@ -12,13 +10,6 @@ namespace {
 // The system hands remote names out through a buffer of this size; a longer name
 // does not fit, and the letter then reads as not connected.
 constexpr size_t kRemoteNameBuffer = 256;
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 }  // namespace
 
