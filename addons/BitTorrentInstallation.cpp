@@ -1,10 +1,9 @@
 #include "addons/BitTorrentInstallation.h"
 
+#include "addons/AbandonFlow.h"
 #include "addons/AddonMessages.h"
 #include "addons/DeviceQuestion.h"
 #include "addons/InstallationRunner.h"
-#include "addons/LanguageChoice.h"
-#include "addons/LanguageRows.h"
 #include "addons/MainWindowRefresh.h"
 #include "protocol/FixedText.h"
 
@@ -41,28 +40,18 @@ int AskSupport(AddonContext& context) {
       .value;
 }
 
-bool Refuse(AddonContext& context, const char* message) {
-  context.messages.Show(message, text::kNoCaption, settings::MessageIcon::None);
-  context.state.flowAbandoned = -1;
-  return false;
-}
-
 }  // namespace
 
 bool CheckBitTorrentSupport(AddonContext& context, const std::string& host) {
   const int disk = AskDiskState(context);
   const int support = AskSupport(context);
   switch (disk) {
-    case 1: return Refuse(context, text::kNoHardDrives);
-    case 2:
-      context.messages.Show(text::kFormatHardDrive, text::kNoCaption, settings::MessageIcon::None);
-      context.launcher.RunHidden(DeviceWebPagesCommand(host));
-      context.state.flowAbandoned = -1;
-      return false;
+    case 1: return AbandonFlow(context, text::kNoHardDrives);
+    case 2: return AbandonForFormatting(context, host);
     case 3:
       if (support == kSupported) return true;
-      return Refuse(context, text::kNoBitTorrent);
-    default: return Refuse(context, text::kNoBitTorrent);
+      return AbandonFlow(context, text::kNoBitTorrent);
+    default: return AbandonFlow(context, text::kNoBitTorrent);
   }
 }
 

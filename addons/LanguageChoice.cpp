@@ -1,10 +1,10 @@
 #include "addons/LanguageChoice.h"
 
+#include "addons/AbandonFlow.h"
 #include "addons/AddonMessages.h"
 #include "addons/DeviceQuestion.h"
 #include "addons/LanguageRows.h"
 #include "protocol/FixedText.h"
-#include "settings/BrowserCommandLine.h"
 
 namespace tarvix::addons {
 namespace {
@@ -20,10 +20,6 @@ enum DiskState {
 bool IsListedCodepage(int codepage) { return RowOfCodepage(codepage).has_value(); }
 
 }  // namespace
-
-std::string DeviceWebPagesCommand(const std::string& host) {
-  return std::string(settings::kShellOpener) + " http://" + host;
-}
 
 std::optional<int> LanguageChoice::OnInitDialog() {
   if (!CheckDiskState()) return std::nullopt;
@@ -45,14 +41,10 @@ bool LanguageChoice::CheckDiskState() {
   }
   switch (state) {
     case kReady: return true;
-    case kNoDisk: GiveUp(text::kNoHardDrives); return false;
-    case kUnformatted:
-      context_.messages.Show(text::kFormatHardDrive, text::kNoCaption, settings::MessageIcon::None);
-      context_.launcher.RunHidden(DeviceWebPagesCommand(host_));
-      context_.state.flowAbandoned = -1;
-      return false;
-    case kUnicode: GiveUp(text::kSupportsUnicode); return false;
-    default: GiveUp(text::kNoMultiLanguage); return false;
+    case kNoDisk: return AbandonFlow(context_, text::kNoHardDrives);
+    case kUnformatted: return AbandonForFormatting(context_, host_);
+    case kUnicode: return AbandonFlow(context_, text::kSupportsUnicode);
+    default: return AbandonFlow(context_, text::kNoMultiLanguage);
   }
 }
 
@@ -88,10 +80,5 @@ bool LanguageChoice::OnOK(std::optional<int> row) {
 }
 
 void LanguageChoice::OnCancel() { context_.state.flowAbandoned = -1; }
-
-void LanguageChoice::GiveUp(const char* message) {
-  context_.messages.Show(message, text::kNoCaption, settings::MessageIcon::None);
-  context_.state.flowAbandoned = -1;
-}
 
 }  // namespace tarvix::addons

@@ -36,13 +36,9 @@ class LanguageChoice {
 
  private:
   bool RefusedByFirmware(int row) const;
-  void GiveUp(const char* message);
 
   AddonContext& context_;
   std::string host_;
 };
-
-// "xdg-open http://ADDRESS": the device's web pages in the default browser.
-std::string DeviceWebPagesCommand(const std::string& host);
 
 }  // namespace tarvix::addons
