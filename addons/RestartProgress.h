@@ -13,6 +13,16 @@ inline constexpr int kRestartStepMs = 900;
 inline constexpr int kRestartTimeMs = 90000;
 inline constexpr int kRestartTimer = 1;
 
+// A classic progress control steps by this much until a step is set.
+inline constexpr int kDefaultBarStep = 10;
+
+// Where a classic progress control goes on a step: past the upper end it starts
+// again from the lower one.
+inline int SteppedPosition(int position, int step, int lower, int upper) {
+  const int next = position + step;
+  return next > upper ? lower : next;
+}
+
 // The progress bar as the restart worker drives it.
 class ProgressBar {
  public:

@@ -8,7 +8,7 @@ namespace tarvix::addons::qt {
 // Lives on the window thread: only the queued calls read or write it.
 struct QueuedProgressBar::BarState {
   bool open = true;
-  int step = 10;  // the classic progress control's step until one is set
+  int step = kDefaultBarStep;
 };
 
 QueuedProgressBar::QueuedProgressBar(QProgressBar* bar)
@@ -40,12 +40,10 @@ void QueuedProgressBar::SetStep(int step) {
   });
 }
 
-// Past the upper end the position starts again from the lower one.
 void QueuedProgressBar::StepIt() {
   Queue(bar_, [state = state_, bar = bar_] {
     if (!state->open) return;
-    const int next = bar->value() + state->step;
-    bar->setValue(next > bar->maximum() ? bar->minimum() : next);
+    bar->setValue(SteppedPosition(bar->value(), state->step, bar->minimum(), bar->maximum()));
   });
 }
 

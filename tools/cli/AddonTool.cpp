@@ -57,13 +57,13 @@ class ProgressLine final : public addons::ProgressBar {
   }
   void SetStep(int step) override { step_ = step; }
   void StepIt() override {
-    value_ = value_ + step_ > upper_ ? lower_ : value_ + step_;
+    value_ = addons::SteppedPosition(value_, step_, lower_, upper_);
     out_ << "\rRestarting: " << value_ << "%" << std::flush;
   }
 
  private:
   std::ostream& out_;
-  int lower_ = 0, upper_ = 100, value_ = 0, step_ = 10;
+  int lower_ = 0, upper_ = 100, value_ = 0, step_ = addons::kDefaultBarStep;
 };
 
 class NoLoadingView final : public addons::LoadingView {
