@@ -8,16 +8,23 @@
 #include "tools/cli/Utils.h"
 
 namespace tarvix::cli {
+namespace {
 
-std::string InstallLanguage::Help() const {
-  std::string text =
-      "install language support for a code page; the device restarts\n\n"
-      "  ADDRESS   the device's address as discover lists it\n"
-      "  CODEPAGE  one of";
+// "one of 950 936 ...": the code pages the verb takes, in the dialog's order.
+std::string CodepageChoice() {
+  std::string text = "one of";
   for (const addons::LanguageRow& language : addons::kLanguageRows)
     text.append(" ").append(language.codepage);
-  text += "\n  --wait    wait out the device's restart, with a progress line\n";
   return text;
+}
+
+}  // namespace
+
+std::string InstallLanguage::Help() const {
+  return "install language support for a code page; the device restarts\n\n"
+         "  ADDRESS   the device's address as discover lists it\n"
+         "  CODEPAGE  " +
+         CodepageChoice() + "\n  --wait    wait out the device's restart, with a progress line\n";
 }
 
 bool InstallLanguage::Parse(const CliArgs& args, std::ostream& err) {
@@ -38,10 +45,7 @@ bool InstallLanguage::Parse(const CliArgs& args, std::ostream& err) {
   }
   const std::optional<int> row = addons::RowOfCodepage(values[1]);
   if (!row) {
-    err << "tarvix install-language: CODEPAGE is one of";
-    for (const addons::LanguageRow& language : addons::kLanguageRows)
-      err << " " << language.codepage;
-    err << "\n";
+    err << "tarvix install-language: CODEPAGE is " << CodepageChoice() << "\n";
     return false;
   }
   address_ = values[0];
