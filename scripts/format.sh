@@ -5,7 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 command -v clang-format >/dev/null || { echo "format: clang-format is not installed" >&2; exit 1; }
-mapfile -t files < <(git ls-files -co --exclude-standard '*.cpp' '*.h')
+# A build folder that .gitignore does not name (cmake -B anything) holds
+# generated sources: they are not ours to format.
+mapfile -t builds < <(git ls-files -o --exclude-standard '*CMakeCache.txt' | xargs -r -n1 dirname)
+mapfile -t files < <(git ls-files -co --exclude-standard '*.cpp' '*.h' |
+  while read -r f; do
+    for b in "${builds[@]}"; do [[ $f == "$b"/* ]] && continue 2; done
+    printf '%s\n' "$f"
+  done)
 ((${#files[@]})) || exit 0
 if [[ ${1:-} == --check ]]; then
   bad=()
